@@ -1,0 +1,30 @@
+# Shared build settings: warnings, sanitizers and small helpers used by every folder.
+
+if(SIXDICE_SANITIZE)
+    add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer
+                        -fno-sanitize-recover=all)
+    add_link_options(-fsanitize=address,undefined)
+endif()
+
+# Warnings for the project's own targets (not for third-party code).
+function(sixdice_warnings target)
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic)
+endfunction()
+
+# A library of one folder: sixdice_library(NAME SOURCES ... [DEPS ...] [PUBLIC_INCLUDE dir])
+function(sixdice_library name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+    add_library(${name} STATIC ${ARG_SOURCES})
+    target_include_directories(${name} PUBLIC "${CMAKE_SOURCE_DIR}")
+    target_link_libraries(${name} PUBLIC ${ARG_DEPS})
+    sixdice_warnings(${name})
+endfunction()
+
+# A GoogleTest executable registered with CTest: sixdice_test(NAME SOURCES ... DEPS ...)
+function(sixdice_test name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gtest_main GTest::gmock)
+    sixdice_warnings(${name})
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120)
+endfunction()
