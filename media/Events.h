@@ -1,0 +1,71 @@
+// Input from the window and the clock: what the message loop waits for.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace sixdice::media {
+
+enum class EventKind {
+    MouseMove,    // x, y in surface pixels
+    MouseDown,    // button, x, y
+    MouseUp,      // button, x, y
+    Click,        // after a left MouseUp whose press was also over the window; x, y of the release
+    KeyDown,      // key, modifiers
+    KeyUp,        // key, modifiers
+    TextInput,    // text (UTF-8) typed
+    CloseRequest, // the window's close button, the system menu or the platform's close key
+    FocusGained,  // the program became the active application
+    FocusLost,
+};
+
+// The keys the controls react to; every other key arrives as Other.
+enum class Key {
+    Other,
+    Backspace,
+    Delete,
+    Left,
+    Right,
+    Home,
+    End,
+    Tab,
+    Return,
+    Escape,
+    A,
+    C,
+    V,
+    X
+};
+
+struct Modifiers {
+    bool shift = false;
+    bool ctrl = false;
+    bool alt = false;
+    friend bool operator==(const Modifiers&, const Modifiers&) = default;
+};
+
+struct InputEvent {
+    EventKind kind = EventKind::MouseMove;
+    int x = 0;
+    int y = 0;
+    int button = 0; // 1 left, 2 middle, 3 right
+    Key key = Key::Other;
+    Modifiers modifiers;
+    std::string text;
+};
+
+class EventSource {
+public:
+    virtual ~EventSource() = default;
+
+    // Waits at most timeoutMs (0 = do not wait) for the next event. Work the window does by itself
+    // (repainting when uncovered, the surface's restore notification) happens inside this call.
+    virtual std::optional<InputEvent> WaitEvent(int timeoutMs) = 0;
+    // Milliseconds since the services started, never going back.
+    virtual std::uint64_t Ticks() const = 0;
+    // Sleeps the thread (used by the blocking sound wait).
+    virtual void Delay(int milliseconds) = 0;
+};
+
+} // namespace sixdice::media

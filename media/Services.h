@@ -1,0 +1,54 @@
+// All media services of the game behind one object, and the factory of the SDL build.
+#pragma once
+
+#include "media/Events.h"
+#include "media/Graphics.h"
+#include "media/MessageBox.h"
+#include "media/Music.h"
+#include "media/Pointer.h"
+#include "media/Shell.h"
+#include "media/Sound.h"
+#include "media/Window.h"
+
+#include <memory>
+#include <string>
+
+namespace sixdice::media {
+
+class Services {
+public:
+    virtual ~Services() = default;
+    virtual Window& window() = 0;
+    virtual Graphics& graphics() = 0;
+    virtual Sound& sound() = 0;
+    virtual MediaPlayer& music() = 0;
+    virtual Pointer& pointer() = 0;
+    virtual Shell& shell() = 0;
+    virtual MessageBox& messageBox() = 0;
+    virtual EventSource& events() = 0;
+};
+
+struct ServiceOptions {
+    // The title the desktop shows for the program and the message boxes' caption.
+    std::string applicationTitle = "Šest kostek";
+    // Window caption until the game sets one.
+    std::string caption;
+    Layout layout = Layout::Small;
+    // SDL's dummy video and audio drivers: everything runs, nothing reaches a display or speaker.
+    // Also chosen by the environment variable SIXDICE_HEADLESS=1.
+    bool headless = false;
+};
+
+struct ServicesResult {
+    std::unique_ptr<Services> services; // null on failure
+    std::string error;                  // the failure's text
+};
+
+// Starts SDL (video, audio, fonts, mixer) and creates the window, hidden until Window::Show().
+// Only one instance may exist at a time. Defined in the SDL build (sixdice_media_sdl).
+ServicesResult CreateSdlServices(const ServiceOptions& options);
+
+// True when SIXDICE_HEADLESS is set to 1 in the environment.
+bool HeadlessRequested();
+
+} // namespace sixdice::media
