@@ -1,0 +1,15 @@
+// The system clock's UTC time of day in milliseconds.
+#include "game/Clock.h"
+
+#include <chrono>
+
+namespace sixdice::game {
+
+std::uint32_t SystemClock::MillisecondsSinceMidnightUtc() const {
+    using namespace std::chrono;
+    const auto now = time_point_cast<milliseconds>(system_clock::now());
+    const auto sinceMidnight = now - floor<days>(now);
+    return static_cast<std::uint32_t>(sinceMidnight.count());
+}
+
+} // namespace sixdice::game

@@ -1,0 +1,16 @@
+// A hot rectangle in surface pixels with both ends included.
+#pragma once
+
+namespace sixdice::game {
+
+struct Rect {
+    int x1 = 0;
+    int x2 = -1;
+    int y1 = 0;
+    int y2 = -1;
+
+    constexpr bool Contains(int x, int y) const { return x1 <= x && x <= x2 && y1 <= y && y <= y2; }
+    friend constexpr bool operator==(const Rect&, const Rect&) = default;
+};
+
+} // namespace sixdice::game

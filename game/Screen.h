@@ -1,0 +1,16 @@
+// The six screens of the program; the window keeps the current one, the rules read and switch it.
+#pragma once
+
+namespace sixdice::game {
+
+// "menu", "výběr hráčů", "hra", "čekej", "konec hry", "highscore".
+enum class Screen {
+    Menu,        // "menu"
+    PlayerSetup, // "výběr hráčů"
+    Game,        // "hra"
+    Wait,        // "čekej": the stuck single player's one-second wait
+    GameEnd,     // "konec hry"
+    Highscore,   // "highscore"
+};
+
+} // namespace sixdice::game
