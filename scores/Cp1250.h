@@ -1,0 +1,16 @@
+// Code page 1250 at the edges: the bytes the check value hashes and the address carries.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace sixdice::scores {
+
+// The code page 1250 bytes of a UTF-8 text. A character the code page cannot hold, or a byte
+// that is not valid UTF-8, becomes "?" (what a code page 1250 system would send in its place).
+std::string ToCp1250(std::string_view utf8);
+
+// True when every character of the UTF-8 text exists in code page 1250.
+bool IsCp1250Representable(std::string_view utf8);
+
+} // namespace sixdice::scores
