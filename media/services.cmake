@@ -1,6 +1,28 @@
 # Media services: the interfaces (no SDL), the SDL build with its headless mode, and the recording
 # double the screen tests use.
 
-# The service interfaces and their SDL-free helpers.
+# SDL-free helpers behind the services: placement, voices, document addresses, wave images.
+sixdice_library(sixdice_media_core
+    SOURCES
+        ${CMAKE_CURRENT_LIST_DIR}/DocumentAddress.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/Voices.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/WaveImage.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/WindowPlacement.cpp)
+
+# The service interfaces with the list-file data they take.
 add_library(sixdice_media_interfaces INTERFACE)
 target_include_directories(sixdice_media_interfaces INTERFACE "${CMAKE_SOURCE_DIR}")
+target_link_libraries(sixdice_media_interfaces INTERFACE sixdice_media_core)
+if(TARGET sixdice_listfile)
+    target_link_libraries(sixdice_media_interfaces INTERFACE sixdice_listfile)
+endif()
+
+# The recording double and the PNG helpers for tests (no SDL).
+find_package(PNG)
+if(PNG_FOUND AND TARGET sixdice_listfile)
+    sixdice_library(sixdice_media_testing
+        SOURCES
+            ${CMAKE_CURRENT_LIST_DIR}/testing/RecordingServices.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/testing/PngFile.cpp
+        DEPS sixdice_media_interfaces PNG::PNG)
+endif()

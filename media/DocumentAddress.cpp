@@ -1,0 +1,67 @@
+// Web addresses pass through; local documents become absolute, percent-encoded file:// URLs.
+#include "media/DocumentAddress.h"
+
+#include <cctype>
+
+namespace sixdice::media {
+namespace {
+
+// A URL scheme: a letter, then letters, digits, "+", "-" or ".", then ":". One letter alone is
+// taken for a drive name, not a scheme.
+bool HasScheme(const std::string& address) {
+    const auto colon = address.find(':');
+    if (colon == std::string::npos || colon < 2)
+        return false;
+    if (!std::isalpha(static_cast<unsigned char>(address[0])))
+        return false;
+    for (std::size_t i = 1; i < colon; ++i) {
+        const unsigned char c = static_cast<unsigned char>(address[i]);
+        if (!std::isalnum(c) && c != '+' && c != '-' && c != '.')
+            return false;
+    }
+    return true;
+}
+
+bool Unreserved(unsigned char c) {
+    return std::isalnum(c) || c == '-' || c == '.' || c == '_' || c == '~';
+}
+
+} // namespace
+
+std::string PercentEncodePath(const std::string& path) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    out.reserve(path.size());
+    for (const char ch : path) {
+        const unsigned char c = static_cast<unsigned char>(ch);
+        if (Unreserved(c) || c == '/') {
+            out += ch;
+        } else {
+            out += '%';
+            out += kHex[c >> 4];
+            out += kHex[c & 0x0F];
+        }
+    }
+    return out;
+}
+
+std::string DocumentAddress(const std::string& address, const std::string& workingFolder) {
+    if (HasScheme(address))
+        return address;
+    std::string path = address;
+    for (char& c : path) {
+        if (c == '\\')
+            c = '/';
+    }
+    if (path.empty() || path.front() != '/') {
+        std::string base = workingFolder;
+        if (base.empty() || base.back() != '/')
+            base += '/';
+        while (path.starts_with("./"))
+            path.erase(0, 2);
+        path = base + path;
+    }
+    return "file://" + PercentEncodePath(path);
+}
+
+} // namespace sixdice::media

@@ -1,0 +1,35 @@
+// Window placement rules, free of any window system so that they can be tested directly.
+#include "media/WindowPlacement.h"
+
+#include <algorithm>
+
+namespace sixdice::media {
+
+Point CentredPosition(Size outer, const Rect& desktop) {
+    return KeptOnDesktop({desktop.x + (desktop.width - outer.width) / 2,
+                          desktop.y + (desktop.height - outer.height) / 2},
+                         outer, desktop);
+}
+
+Point KeptOnDesktop(Point topLeft, Size outer, const Rect& desktop) {
+    Point p = topLeft;
+    p.x = std::min(p.x, desktop.x + desktop.width - outer.width);
+    p.y = std::min(p.y, desktop.y + desktop.height - outer.height);
+    p.x = std::max(p.x, desktop.x);
+    p.y = std::max(p.y, desktop.y);
+    return p;
+}
+
+Point PositionAfterLayoutChange(Point outerTopLeft, Layout from, Layout to, const Rect& desktop) {
+    Point p = outerTopLeft;
+    if (from == Layout::Small && to == Layout::Large) {
+        p.x -= LayoutShift.x;
+        p.y -= LayoutShift.y;
+    } else if (from == Layout::Large && to == Layout::Small) {
+        p.x += LayoutShift.x;
+        p.y += LayoutShift.y;
+    }
+    return KeptOnDesktop(p, OuterSize(to), desktop);
+}
+
+} // namespace sixdice::media

@@ -1,0 +1,19 @@
+// Where the window goes: centred at start, moved by the layout shift and kept on the desktop.
+#pragma once
+
+#include "media/MediaTypes.h"
+
+namespace sixdice::media {
+
+// Top-left of a window of `outer` size centred in `desktop`.
+Point CentredPosition(Size outer, const Rect& desktop);
+
+// The outer window's new top-left after a layout change from `from` to `to`: moved by the layout
+// shift (left and up when growing, right and down when shrinking), then pushed back inside
+// `desktop` where it would stick out (the top-left edge wins when the window is larger).
+Point PositionAfterLayoutChange(Point outerTopLeft, Layout from, Layout to, const Rect& desktop);
+
+// Moves `topLeft` so that a window of `outer` size lies inside `desktop` as far as possible.
+Point KeptOnDesktop(Point topLeft, Size outer, const Rect& desktop);
+
+} // namespace sixdice::media
