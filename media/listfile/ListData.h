@@ -27,7 +27,8 @@ struct PatternRect {
     friend bool operator==(const PatternRect&, const PatternRect&) = default;
 };
 
-// Colour codes are $00BBGGRR; system colour names read as 0x80000000 + index, "clNone" as 0x1FFFFFFF.
+// Colour codes are $00BBGGRR; system colour names read as 0x80000000 + index, "clNone" as
+// 0x1FFFFFFF.
 using ColorCode = std::uint32_t;
 
 // One entry of an image list (TPictureCollectionItem). Defaults are those of a missing property.
@@ -50,7 +51,8 @@ struct ImageEntry {
     friend bool operator==(const ImageEntry&, const ImageEntry&) = default;
 };
 
-// The whole graphics file: the palette block (kept, never drawn with) and the entries in file order.
+// The whole graphics file: the palette block (kept, never drawn with) and the entries in file
+// order.
 struct ImageList {
     std::vector<std::uint8_t> colorTable; // 1024 bytes once loaded or set, else empty
     std::vector<ImageEntry> entries;
@@ -71,7 +73,7 @@ struct WaveFormat {
 struct SoundEntry {
     std::string name;
     bool looped = false;
-    std::int32_t maxPlayingCount = 0; // 0 = no limit; a negative stored value reads as 0
+    std::int32_t maxPlayingCount = 0;  // 0 = no limit; a negative stored value reads as 0
     std::vector<std::uint8_t> format;  // the "fmt " chunk's bytes, unchanged
     std::vector<std::uint8_t> samples; // the "data" chunk's bytes
 

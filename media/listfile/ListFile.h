@@ -32,6 +32,7 @@ std::vector<std::uint8_t> WriteImageList(const ImageList& list, const std::strin
 std::vector<std::uint8_t> WriteSoundList(const SoundList& list, const std::string& resourceName);
 
 // Writes bytes to a file; returns the failure's text, std::nullopt on success.
-std::optional<std::string> SaveBytes(const std::string& fileName, std::span<const std::uint8_t> bytes);
+std::optional<std::string> SaveBytes(const std::string& fileName,
+                                     std::span<const std::uint8_t> bytes);
 
 } // namespace sixdice::media

@@ -1,0 +1,23 @@
+// Windows bitmap files ("BM"): what a "TBitmap" picture holds and what `zrk` extracts and packs.
+#pragma once
+
+#include "media/listfile/ListData.h"
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace sixdice::media {
+
+// A complete 24-bit bottom-up bitmap file of the whole picture.
+std::vector<std::uint8_t> WriteBmpFile(const Picture& picture);
+
+// Decodes a complete bitmap file; throws ReadFailure ("Bitmap image is not valid" without "BM").
+Picture DecodeBmpFile(std::span<const std::uint8_t> bytes);
+
+// The same, for callers outside the reader: the failure's text, std::nullopt on success.
+std::optional<std::string> ReadBmpFile(std::span<const std::uint8_t> bytes, Picture& picture);
+
+} // namespace sixdice::media
