@@ -1,0 +1,78 @@
+// The main window's construction and what the rules ask of it: images, sounds, pointer, timer.
+#include "ui/uMain.h"
+
+#include <utility>
+
+namespace sixdice::ui {
+
+Tmain::Tmain(media::Services& services, SettingsLoader loadSettings, const game::Clock& clock)
+    : services_(services), loadSettings_(std::move(loadSettings)), rules_(state_, *this, clock) {
+    services_.graphics().SetRestoreHandler([this] { DXDrawRestoreSurface(); });
+}
+
+Tmain::~Tmain() {
+    services_.graphics().SetRestoreHandler({});
+}
+
+void Tmain::DrawImage(int image, int x, int y) {
+    // Start-up refuses graphics files without every image of the catalogue, so the number is
+    // always inside the list here.
+    (void)services_.graphics().DrawImage(image, x, y, 0);
+}
+
+void Tmain::Present() {
+    services_.graphics().Present();
+}
+
+void Tmain::PlaySound(int sound, bool waitToEnd) {
+    (void)services_.sound().PlaySound(sound, waitToEnd);
+}
+
+void Tmain::HidePointer() {
+    services_.pointer().Hide();
+}
+
+void Tmain::ShowPointer() {
+    services_.pointer().Show();
+}
+
+void Tmain::StartPassTimer() {
+    passTimer_.Start(services_.events().Ticks());
+}
+
+void Tmain::StopPassTimer() {
+    passTimer_.Stop();
+}
+
+void Tmain::WindowActivated(std::uint64_t now) {
+    passTimer_.Activate(now);
+}
+
+void Tmain::WindowDeactivated() {
+    passTimer_.Deactivate();
+}
+
+std::optional<std::uint64_t> Tmain::TimeToNextTimer(std::uint64_t now) const {
+    return SleepUntilDeadline(now, musicOn_ ? musicTimer_.Deadline() : std::nullopt,
+                              passTimer_.Deadline());
+}
+
+void Tmain::RunDueTimers(std::uint64_t now) {
+    if (musicOn_) {
+        musicTimer_.Arm(now);
+        if (musicTimer_.Take(now)) {
+            TimerTimer();
+        }
+    } else {
+        musicTimer_.Disarm();
+    }
+    if (passTimer_.Due(now)) {
+        DXTimerTimer();
+    }
+}
+
+void Tmain::DXTimerTimer() {
+    rules_.PassTimerExpired();
+}
+
+} // namespace sixdice::ui

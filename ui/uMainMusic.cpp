@@ -1,0 +1,52 @@
+// Background music: starting a settings line's piece, stopping it and the 10 ms restart loop.
+#include "ui/MusicPath.h"
+#include "ui/uMain.h"
+
+namespace sixdice::ui {
+
+void Tmain::StartMusic(const std::string& settingsLine) {
+    if (settingsLine == "0") {
+        return;
+    }
+    media::MediaPlayer& player = services_.music();
+    player.SetFileName(MusicPath(settingsLine));
+    if (auto failure = player.Open()) {
+        // The player has closed what it held; the music is off whatever it was before, so the
+        // restart loop never asks a closed player.
+        musicOn_ = false;
+        services_.messageBox().ShowError(*failure);
+        return;
+    }
+    player.Play();
+    musicOn_ = true;
+    musicTimer_.Arm(services_.events().Ticks());
+}
+
+void Tmain::StopMusic() {
+    if (!musicOn_) {
+        return;
+    }
+    services_.music().Stop();
+    musicOn_ = false;
+    musicTimer_.Disarm();
+}
+
+void Tmain::TimerTimer() {
+    if (!musicOn_) {
+        return;
+    }
+    media::MediaPlayer& player = services_.music();
+    if (!player.IsOpen()) {
+        return;
+    }
+    const std::int64_t length = player.Length();
+    const std::int64_t position = player.Position();
+    // A piece whose length the decoder cannot tell is restarted once it has stopped by itself.
+    const bool atEnd = length > 0 ? position >= length : !player.IsPlaying();
+    if (atEnd) {
+        player.Rewind();
+        player.Play();
+    }
+}
+
+} // namespace sixdice::ui

@@ -1,0 +1,16 @@
+// Pointer movement over the drawing surface: the position clicks act on, then the present.
+#include "ui/uMain.h"
+
+namespace sixdice::ui {
+
+void Tmain::PointerMoved(int x, int y) {
+    mouseX_ = x;
+    mouseY_ = y;
+}
+
+void Tmain::DXDrawMouseMove(int x, int y) {
+    PointerMoved(x, y);
+    Present();
+}
+
+} // namespace sixdice::ui

@@ -1,0 +1,98 @@
+// Start-up of the main window: settings, language, the image and sound lists, the first frame.
+#include "media/listfile/ListFile.h"
+#include "ui/Catalogue.h"
+#include "ui/uMain.h"
+
+#include <string>
+
+namespace sixdice::ui {
+namespace {
+
+constexpr const char* SoundFileName = "zvuky.zrk";
+
+std::string TooFewEntries(const std::string& fileName, int found, const char* kind, int needed) {
+    return "The file \"" + fileName + "\" holds " + std::to_string(found) + " " + kind +
+           "; the game needs " + std::to_string(needed) + " (numbers 0 to " +
+           std::to_string(needed - 1) + ").";
+}
+
+// The third settings line names neither language: say so in both, since no language is chosen.
+std::string UnknownLanguageMessage(const std::string& line) {
+    return "Třetí řádek souboru \"nastaveni.zrk\" je \"" + line +
+           "\"; povolené hodnoty jsou \"CZ\" (čeština) a \"EN\" (angličtina).\n"
+           "The third line of the file \"nastaveni.zrk\" is \"" +
+           line + "\"; the accepted values are \"CZ\" (Czech) and \"EN\" (English).";
+}
+
+} // namespace
+
+std::optional<std::string> Tmain::FormCreate() {
+    // 1. The settings list, from the file beside the program.
+    settings_.Clear();
+    if (auto failure = loadSettings_(SettingsFileName, settings_)) {
+        return failure;
+    }
+    // 2.
+    musicOn_ = false;
+    closeAllowed_ = true;
+    currentScreen_ = game::Screen::Menu;
+    // 3. The language of the third line: its image list and caption. Anything but "CZ" or "EN"
+    // would leave the program without pictures, so start-up is refused with a message.
+    const std::string& languageLine = settings_.StartLanguage();
+    if (languageLine == "CZ") {
+        if (auto failure = LoadLanguage(Language::Czech)) {
+            return failure;
+        }
+    } else if (languageLine == "EN") {
+        if (auto failure = LoadLanguage(Language::English)) {
+            return failure;
+        }
+    } else {
+        return UnknownLanguageMessage(languageLine);
+    }
+    // 4. The sound list; a recording the output cannot convert stays silent.
+    media::SoundList sounds;
+    if (auto failure = media::LoadSoundList(SoundFileName, sounds)) {
+        return failure;
+    }
+    if (static_cast<int>(sounds.entries.size()) < catalogue::sound::Count) {
+        return TooFewEntries(SoundFileName, static_cast<int>(sounds.entries.size()), "sounds",
+                             catalogue::sound::Count);
+    }
+    (void)services_.sound().SetSoundList(sounds);
+    // 5.
+    highlightShown_ = false;
+    mouseX_ = 0;
+    mouseY_ = 0;
+    // 6.
+    services_.window().SetLayout(media::Layout::Small);
+    // 7. The menu music; a file that cannot be opened is reported and the game goes on silent.
+    StartMusic(settings_.MenuMusic());
+    return std::nullopt;
+}
+
+std::optional<std::string> Tmain::LoadLanguage(Language language) {
+    const std::string fileName(GraphicsFileName(language));
+    media::ImageList images;
+    if (auto failure = media::LoadImageList(fileName, images)) {
+        return failure;
+    }
+    if (static_cast<int>(images.entries.size()) < catalogue::image::Count) {
+        return TooFewEntries(fileName, static_cast<int>(images.entries.size()), "images",
+                             catalogue::image::Count);
+    }
+    services_.graphics().SetImageList(images);
+    services_.window().SetCaption(std::string(ProductTitle(language)));
+    currentLanguage_ = language;
+    return std::nullopt;
+}
+
+void Tmain::DXDrawRestoreSurface() {
+    if (!services_.window().IsShown()) {
+        services_.window().Show();
+    }
+    DrawImage(catalogue::image::Menu, 0, 0);
+    Present();
+}
+
+} // namespace sixdice::ui
