@@ -48,6 +48,10 @@ struct ServicesResult {
 // Only one instance may exist at a time. Defined in the SDL build (sixdice_media_sdl).
 ServicesResult CreateSdlServices(const ServiceOptions& options);
 
+// The standard error message box for failures before (or instead of) the services: the text on
+// standard error and, unless headless was requested, in a message box. Defined in the SDL build.
+void ShowErrorWithoutServices(const std::string& title, const std::string& utf8);
+
 // True when SIXDICE_HEADLESS is set to 1 in the environment.
 bool HeadlessRequested();
 

@@ -20,7 +20,8 @@ Point KeptOnDesktop(Point topLeft, Size outer, const Rect& desktop) {
     return p;
 }
 
-Point PositionAfterLayoutChange(Point outerTopLeft, Layout from, Layout to, const Rect& desktop) {
+Point PositionAfterLayoutChange(Point outerTopLeft, Layout from, Layout to, Size outerAfter,
+                                const Rect& desktop) {
     Point p = outerTopLeft;
     if (from == Layout::Small && to == Layout::Large) {
         p.x -= LayoutShift.x;
@@ -29,7 +30,7 @@ Point PositionAfterLayoutChange(Point outerTopLeft, Layout from, Layout to, cons
         p.x += LayoutShift.x;
         p.y += LayoutShift.y;
     }
-    return KeptOnDesktop(p, OuterSize(to), desktop);
+    return KeptOnDesktop(p, outerAfter, desktop);
 }
 
 } // namespace sixdice::media

@@ -4,7 +4,9 @@
 # SDL-free helpers behind the services: placement, voices, document addresses, wave images.
 sixdice_library(sixdice_media_core
     SOURCES
+        ${CMAKE_CURRENT_LIST_DIR}/ColourKey.cpp
         ${CMAKE_CURRENT_LIST_DIR}/DocumentAddress.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/Services.cpp
         ${CMAKE_CURRENT_LIST_DIR}/Voices.cpp
         ${CMAKE_CURRENT_LIST_DIR}/WaveImage.cpp
         ${CMAKE_CURRENT_LIST_DIR}/WindowPlacement.cpp)
@@ -25,4 +27,27 @@ if(PNG_FOUND AND TARGET sixdice_listfile)
             ${CMAKE_CURRENT_LIST_DIR}/testing/RecordingServices.cpp
             ${CMAKE_CURRENT_LIST_DIR}/testing/PngFile.cpp
         DEPS sixdice_media_interfaces PNG::PNG)
+endif()
+
+# The services over SDL2, SDL2_mixer, SDL2_ttf and fontconfig (headless with SIXDICE_HEADLESS=1).
+if(SIXDICE_WITH_SDL AND TARGET sixdice_listfile)
+    find_package(SDL2 REQUIRED)
+    find_package(SDL2_mixer REQUIRED)
+    find_package(SDL2_ttf REQUIRED)
+    find_package(Fontconfig REQUIRED)
+    sixdice_library(sixdice_media_sdl
+        SOURCES
+            ${CMAKE_CURRENT_LIST_DIR}/sdl/FontCache.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/sdl/FontLocator.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/sdl/SdlDesktop.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/sdl/SdlEvents.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/sdl/SdlGraphics.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/sdl/SdlHandles.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/sdl/SdlMusic.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/sdl/SdlServices.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/sdl/SdlSound.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/sdl/SdlWindow.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/sdl/SurfaceCanvas.cpp
+        DEPS sixdice_media_interfaces SDL2::SDL2 SDL2_mixer::SDL2_mixer SDL2_ttf::SDL2_ttf
+             Fontconfig::Fontconfig)
 endif()

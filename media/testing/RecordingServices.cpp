@@ -1,6 +1,7 @@
 // The recording double's services: each logs its calls and keeps just enough state to answer.
 #include "media/testing/RecordingServices.h"
 
+#include "media/ColourKey.h"
 #include "media/listfile/ListData.h"
 
 #include <algorithm>
@@ -16,11 +17,6 @@ int CodePoints(const std::string& utf8) {
     return static_cast<int>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
         return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
     }));
-}
-
-// $00BBGGRR colour code as the picture's 0x00RRGGBB.
-std::uint32_t CodeToPixel(ColorCode code) {
-    return ((code & 0xFF) << 16) | (code & 0xFF00) | ((code >> 16) & 0xFF);
 }
 
 } // namespace
@@ -109,7 +105,7 @@ public:
         if (pattern < 0 || pattern >= e.patternCount())
             return std::nullopt;
         const PatternRect r = e.pattern(pattern);
-        const std::uint32_t key = CodeToPixel(e.transparentColor);
+        const std::optional<std::uint32_t> key = TransparentPixel(e);
         for (int py = 0; py < r.height; ++py) {
             for (int px = 0; px < r.width; ++px) {
                 const int dx = x + px;
@@ -117,7 +113,7 @@ public:
                 if (!InClip(dx, dy))
                     continue;
                 const std::uint32_t pixel = e.picture.at(r.x + px, r.y + py);
-                if (e.transparent && pixel == key)
+                if (key && pixel == *key)
                     continue;
                 surface_.pixels[std::size_t(dy) * surface_.width + dx] = pixel;
             }

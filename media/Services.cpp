@@ -1,0 +1,14 @@
+// The parts of the service entry points that need no SDL.
+#include "media/Services.h"
+
+#include <cstdlib>
+#include <cstring>
+
+namespace sixdice::media {
+
+bool HeadlessRequested() {
+    const char* value = std::getenv("SIXDICE_HEADLESS");
+    return value && std::strcmp(value, "1") == 0;
+}
+
+} // namespace sixdice::media

@@ -1,0 +1,67 @@
+// The desktop side of the services: cursor visibility and shape, opening URLs, error boxes.
+#include "media/sdl/SdlDesktop.h"
+
+#include "media/DocumentAddress.h"
+
+#include <cstdio>
+#include <filesystem>
+
+namespace sixdice::media::sdl {
+
+SdlPointer::SdlPointer()
+    : arrow_(SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW)),
+      hand_(SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_HAND)) {}
+
+void SdlPointer::Hide() {
+    if (--count_ == -1)
+        SDL_ShowCursor(SDL_DISABLE);
+}
+
+void SdlPointer::Show() {
+    if (++count_ == 0)
+        SDL_ShowCursor(SDL_ENABLE);
+}
+
+void SdlPointer::SetShape(PointerShape shape) {
+    shape_ = shape;
+    SDL_Cursor* cursor = shape == PointerShape::Hand ? hand_.get() : arrow_.get();
+    if (cursor)
+        SDL_SetCursor(cursor);
+}
+
+// The desktop's browser or document viewer decides how its window opens; SDL_OpenURL has no show
+// mode to pass on.
+void SdlShell::OpenDocument(const std::string& address, ShowMode) {
+    if (headless_)
+        return;
+    std::error_code ec;
+    const std::string folder = std::filesystem::current_path(ec).string();
+    const std::string url = DocumentAddress(address, folder);
+    if (SDL_OpenURL(url.c_str()) != 0)
+        ReportSdlError("SDL_OpenURL");
+}
+
+std::string SdlShell::ClipboardText() const {
+    char* text = SDL_GetClipboardText();
+    std::string out = text ? text : "";
+    SDL_free(text);
+    return out;
+}
+
+void SdlShell::SetClipboardText(const std::string& utf8) {
+    if (SDL_SetClipboardText(utf8.c_str()) != 0)
+        ReportSdlError("SDL_SetClipboardText");
+}
+
+void SdlMessageBox::ShowError(const std::string& utf8) {
+    std::fprintf(stderr, "%s\n", utf8.c_str());
+    std::fflush(stderr);
+    if (headless_)
+        return;
+    SDL_Window* owner =
+        owner_ && (SDL_GetWindowFlags(owner_) & SDL_WINDOW_SHOWN) ? owner_ : nullptr;
+    if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, title_.c_str(), utf8.c_str(), owner) != 0)
+        ReportSdlError("SDL_ShowSimpleMessageBox");
+}
+
+} // namespace sixdice::media::sdl

@@ -1,0 +1,53 @@
+// Pointer, shell and message box over SDL.
+#pragma once
+
+#include "media/MessageBox.h"
+#include "media/Pointer.h"
+#include "media/Shell.h"
+#include "media/sdl/SdlHandles.h"
+
+#include <string>
+
+namespace sixdice::media::sdl {
+
+class SdlPointer final : public Pointer {
+public:
+    SdlPointer();
+    void Hide() override;
+    void Show() override;
+    bool IsVisible() const override { return count_ >= 0; }
+    void SetShape(PointerShape shape) override;
+    PointerShape Shape() const override { return shape_; }
+
+private:
+    int count_ = 0; // visible while >= 0: each hide needs one show
+    PointerShape shape_ = PointerShape::Arrow;
+    SdlPtr<SDL_Cursor> arrow_;
+    SdlPtr<SDL_Cursor> hand_;
+};
+
+class SdlShell final : public Shell {
+public:
+    // In headless mode nothing is handed to the desktop.
+    explicit SdlShell(bool headless) : headless_(headless) {}
+    void OpenDocument(const std::string& address, ShowMode mode) override;
+    std::string ClipboardText() const override;
+    void SetClipboardText(const std::string& utf8) override;
+
+private:
+    bool headless_;
+};
+
+class SdlMessageBox final : public MessageBox {
+public:
+    SdlMessageBox(std::string title, SDL_Window* owner, bool headless)
+        : title_(std::move(title)), owner_(owner), headless_(headless) {}
+    void ShowError(const std::string& utf8) override;
+
+private:
+    std::string title_;
+    SDL_Window* owner_;
+    bool headless_;
+};
+
+} // namespace sixdice::media::sdl

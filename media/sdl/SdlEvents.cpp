@@ -1,0 +1,157 @@
+// Waiting in SDL_WaitEventTimeout, so an idle game sleeps; clicks are made from press + release.
+#include "media/sdl/SdlEvents.h"
+
+#include <algorithm>
+
+namespace sixdice::media::sdl {
+namespace {
+
+Key KeyOf(SDL_Keycode code) {
+    switch (code) {
+    case SDLK_BACKSPACE:
+        return Key::Backspace;
+    case SDLK_DELETE:
+        return Key::Delete;
+    case SDLK_LEFT:
+        return Key::Left;
+    case SDLK_RIGHT:
+        return Key::Right;
+    case SDLK_HOME:
+        return Key::Home;
+    case SDLK_END:
+        return Key::End;
+    case SDLK_TAB:
+        return Key::Tab;
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER:
+        return Key::Return;
+    case SDLK_ESCAPE:
+        return Key::Escape;
+    case SDLK_a:
+        return Key::A;
+    case SDLK_c:
+        return Key::C;
+    case SDLK_v:
+        return Key::V;
+    case SDLK_x:
+        return Key::X;
+    default:
+        return Key::Other;
+    }
+}
+
+Modifiers ModifiersOf(Uint16 mod) {
+    return {(mod & KMOD_SHIFT) != 0, (mod & KMOD_CTRL) != 0, (mod & KMOD_ALT) != 0};
+}
+
+} // namespace
+
+SdlEvents::SdlEvents(SDL_Window* window, SdlWindow& owner, SdlGraphics& graphics)
+    : windowId_(SDL_GetWindowID(window)), owner_(owner), graphics_(graphics),
+      start_(SDL_GetTicks64()) {}
+
+void SdlEvents::Delay(int milliseconds) {
+    SDL_Delay(Uint32(std::max(0, milliseconds)));
+}
+
+std::optional<InputEvent> SdlEvents::WaitEvent(int timeoutMs) {
+    if (owner_.TakeFirstRestore())
+        graphics_.RaiseRestore();
+    if (!pending_.empty()) {
+        InputEvent e = pending_.front();
+        pending_.pop_front();
+        return e;
+    }
+    const std::uint64_t deadline = SDL_GetTicks64() + std::uint64_t(std::max(0, timeoutMs));
+    for (;;) {
+        SDL_Event e;
+        const std::uint64_t now = SDL_GetTicks64();
+        const int left = now >= deadline ? 0 : int(deadline - now);
+        const int got = left == 0 ? SDL_PollEvent(&e) : SDL_WaitEventTimeout(&e, left);
+        if (!got)
+            return std::nullopt;
+        if (auto translated = Translate(e))
+            return translated;
+        if (!pending_.empty()) {
+            InputEvent p = pending_.front();
+            pending_.pop_front();
+            return p;
+        }
+    }
+}
+
+std::optional<InputEvent> SdlEvents::Translate(const SDL_Event& e) {
+    InputEvent out;
+    switch (e.type) {
+    case SDL_QUIT: // a signal or the desktop session ending
+        out.kind = EventKind::CloseRequest;
+        return out;
+    case SDL_WINDOWEVENT:
+        if (e.window.windowID != windowId_)
+            return std::nullopt;
+        switch (e.window.event) {
+        case SDL_WINDOWEVENT_CLOSE:
+            out.kind = EventKind::CloseRequest;
+            return out;
+        case SDL_WINDOWEVENT_FOCUS_GAINED:
+            out.kind = EventKind::FocusGained;
+            return out;
+        case SDL_WINDOWEVENT_FOCUS_LOST:
+            out.kind = EventKind::FocusLost;
+            return out;
+        case SDL_WINDOWEVENT_EXPOSED:
+            graphics_.Repaint();
+            return std::nullopt;
+        default:
+            return std::nullopt;
+        }
+    case SDL_RENDER_TARGETS_RESET:
+    case SDL_RENDER_DEVICE_RESET:
+        graphics_.RecreateTextures();
+        return std::nullopt;
+    case SDL_MOUSEMOTION:
+        if (e.motion.windowID != windowId_)
+            return std::nullopt;
+        out.kind = EventKind::MouseMove;
+        out.x = e.motion.x;
+        out.y = e.motion.y;
+        return out;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+        if (e.button.windowID != windowId_)
+            return std::nullopt;
+        out.kind = e.type == SDL_MOUSEBUTTONDOWN ? EventKind::MouseDown : EventKind::MouseUp;
+        out.x = e.button.x;
+        out.y = e.button.y;
+        out.button = e.button.button;
+        if (e.button.button == SDL_BUTTON_LEFT) {
+            if (e.type == SDL_MOUSEBUTTONDOWN) {
+                leftPressed_ = true;
+            } else if (leftPressed_) {
+                leftPressed_ = false;
+                InputEvent click = out;
+                click.kind = EventKind::Click;
+                pending_.push_back(click);
+            }
+        }
+        return out;
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+        if (e.key.windowID != windowId_)
+            return std::nullopt;
+        out.kind = e.type == SDL_KEYDOWN ? EventKind::KeyDown : EventKind::KeyUp;
+        out.key = KeyOf(e.key.keysym.sym);
+        out.modifiers = ModifiersOf(e.key.keysym.mod);
+        return out;
+    case SDL_TEXTINPUT:
+        if (e.text.windowID != windowId_)
+            return std::nullopt;
+        out.kind = EventKind::TextInput;
+        out.text = e.text.text;
+        return out;
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace sixdice::media::sdl

@@ -1,0 +1,32 @@
+// The event source over SDL's queue: translates input, handles repaint and restore itself.
+#pragma once
+
+#include "media/Events.h"
+#include "media/sdl/SdlGraphics.h"
+#include "media/sdl/SdlWindow.h"
+
+#include <deque>
+
+namespace sixdice::media::sdl {
+
+class SdlEvents final : public EventSource {
+public:
+    SdlEvents(SDL_Window* window, SdlWindow& owner, SdlGraphics& graphics);
+
+    std::optional<InputEvent> WaitEvent(int timeoutMs) override;
+    std::uint64_t Ticks() const override { return SDL_GetTicks64() - start_; }
+    void Delay(int milliseconds) override;
+
+private:
+    // The event for the game, or nothing when SDL's event was handled here or is of no interest.
+    std::optional<InputEvent> Translate(const SDL_Event& e);
+
+    Uint32 windowId_;
+    SdlWindow& owner_;
+    SdlGraphics& graphics_;
+    std::uint64_t start_;
+    bool leftPressed_ = false;
+    std::deque<InputEvent> pending_;
+};
+
+} // namespace sixdice::media::sdl

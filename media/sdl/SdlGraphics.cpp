@@ -1,0 +1,208 @@
+// Off-screen drawing in 32-bit XRGB, presented by uploading it into a streaming texture.
+#include "media/sdl/SdlGraphics.h"
+
+#include "media/ColourKey.h"
+
+#include <cstring>
+
+namespace sixdice::media::sdl {
+namespace {
+
+constexpr Uint32 kPixelFormat = SDL_PIXELFORMAT_RGB888; // 0x00RRGGBB in a 32-bit word
+
+} // namespace
+
+SdlGraphics::SdlGraphics(SDL_Window* window, Size size, bool headless)
+    : window_(window), headless_(headless), canvas_(fonts_), overlayCanvas_(fonts_) {
+    renderer_.reset(
+        SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC));
+    if (!renderer_)
+        renderer_.reset(SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE));
+    if (!renderer_) {
+        failure_ = "Cannot create the renderer: " + SdlErrorText();
+        return;
+    }
+    surface_ = MakeSurface(size);
+    frame_ = MakeSurface(size);
+    if (!surface_ || !frame_) {
+        failure_ = "Cannot create the drawing surface: " + SdlErrorText();
+        return;
+    }
+    SDL_FillRect(surface_.get(), nullptr, 0);
+    canvas_.SetTarget(surface_.get());
+    overlayCanvas_.SetTarget(frame_.get());
+    if (!MakeTexture())
+        failure_ = "Cannot create the window texture: " + SdlErrorText();
+}
+
+SdlPtr<SDL_Surface> SdlGraphics::MakeSurface(Size size) {
+    return SdlPtr<SDL_Surface>(
+        SDL_CreateRGBSurfaceWithFormat(0, size.width, size.height, 32, kPixelFormat));
+}
+
+bool SdlGraphics::MakeTexture() {
+    texture_.reset(SDL_CreateTexture(renderer_.get(), kPixelFormat, SDL_TEXTUREACCESS_STREAMING,
+                                     surface_->w, surface_->h));
+    if (!texture_)
+        ReportSdlError("SDL_CreateTexture");
+    return texture_ != nullptr;
+}
+
+void SdlGraphics::SetImageList(const ImageList& list) {
+    images_.clear();
+    images_.resize(list.entries.size());
+    for (std::size_t i = 0; i < list.entries.size(); ++i) {
+        const ImageEntry& entry = list.entries[i];
+        const int patterns = entry.patternCount();
+        if (entry.picture.empty() || patterns <= 0)
+            continue;
+        // The picture's words already are 0x00RRGGBB, so the pixels are used in place and then
+        // converted once to the surface's format.
+        SdlPtr<SDL_Surface> view(SDL_CreateRGBSurfaceWithFormatFrom(
+            const_cast<std::uint32_t*>(entry.picture.pixels.data()), entry.picture.width,
+            entry.picture.height, 32, entry.picture.width * 4, kPixelFormat));
+        if (!view) {
+            ReportSdlError("SDL_CreateRGBSurfaceWithFormatFrom");
+            continue;
+        }
+        SdlPtr<SDL_Surface> prepared(SDL_ConvertSurface(view.get(), surface_->format, 0));
+        if (!prepared) {
+            ReportSdlError("SDL_ConvertSurface");
+            continue;
+        }
+        SDL_SetSurfaceBlendMode(prepared.get(), SDL_BLENDMODE_NONE);
+        if (const auto key = TransparentPixel(entry)) {
+            SDL_SetColorKey(
+                prepared.get(), SDL_TRUE,
+                SDL_MapRGB(prepared->format, Uint8(*key >> 16), Uint8(*key >> 8), Uint8(*key)));
+        }
+        images_[i].surface = std::move(prepared);
+        images_[i].patterns.reserve(std::size_t(patterns));
+        for (int k = 0; k < patterns; ++k)
+            images_[i].patterns.push_back(entry.pattern(k));
+    }
+}
+
+MediaError SdlGraphics::DrawImage(int index, int x, int y, int pattern) {
+    if (index < 0 || index >= ImageCount()) {
+        return "Image " + std::to_string(index) + " does not exist: the image list holds " +
+               std::to_string(ImageCount()) + " images";
+    }
+    const Prepared& image = images_[std::size_t(index)];
+    if (!image.surface || pattern < 0 || pattern >= static_cast<int>(image.patterns.size()))
+        return std::nullopt;
+    const PatternRect& p = image.patterns[std::size_t(pattern)];
+    SDL_Rect source{p.x, p.y, p.width, p.height};
+    SDL_Rect target{x, y, p.width, p.height};
+    if (SDL_BlitSurface(image.surface.get(), &source, surface_.get(), &target) != 0)
+        ReportSdlError("SDL_BlitSurface");
+    return std::nullopt;
+}
+
+void SdlGraphics::SetFont(const std::string& face, int points, Rgb colour) {
+    canvas_.SetFont(face, points, colour);
+}
+void SdlGraphics::DrawText(int x, int y, const std::string& utf8) {
+    canvas_.DrawText(x, y, utf8);
+}
+int SdlGraphics::TextWidth(const std::string& utf8) {
+    return canvas_.TextWidth(utf8);
+}
+int SdlGraphics::LineHeight() {
+    return canvas_.LineHeight();
+}
+void SdlGraphics::FillRect(const Rect& rect, Rgb colour) {
+    canvas_.FillRect(rect, colour);
+}
+void SdlGraphics::SetClip(const Rect& rect) {
+    canvas_.SetClip(rect);
+}
+void SdlGraphics::ClearClip() {
+    canvas_.ClearClip();
+}
+Size SdlGraphics::CanvasSize() const {
+    return canvas_.CanvasSize();
+}
+
+void SdlGraphics::Present() {
+    ++presents_;
+    SDL_Surface* shown = surface_.get();
+    if (overlay_) {
+        SDL_SetClipRect(surface_.get(), nullptr);
+        std::memcpy(frame_->pixels, surface_->pixels, std::size_t(surface_->pitch) * surface_->h);
+        overlayCanvas_.ClearClip();
+        overlay_(overlayCanvas_);
+        overlayCanvas_.ClearClip();
+        shown = frame_.get();
+    }
+    if (!texture_ && !MakeTexture())
+        return;
+    if (SDL_UpdateTexture(texture_.get(), nullptr, shown->pixels, shown->pitch) != 0)
+        ReportSdlError("SDL_UpdateTexture");
+    Repaint();
+}
+
+void SdlGraphics::Repaint() {
+    if (!texture_)
+        return;
+    if (SDL_RenderCopy(renderer_.get(), texture_.get(), nullptr, nullptr) != 0)
+        ReportSdlError("SDL_RenderCopy");
+    if (!headless_)
+        SDL_RenderPresent(renderer_.get());
+}
+
+void SdlGraphics::SetOverlayPainter(std::function<void(Canvas&)> painter) {
+    overlay_ = std::move(painter);
+}
+
+void SdlGraphics::SetRestoreHandler(std::function<void()> handler) {
+    restore_ = std::move(handler);
+}
+
+void SdlGraphics::RaiseRestore() {
+    if (restore_)
+        restore_();
+}
+
+void SdlGraphics::RecreateTextures() {
+    MakeTexture();
+    RaiseRestore();
+}
+
+void SdlGraphics::Resize(Size size) {
+    if (size.width == surface_->w && size.height == surface_->h)
+        return;
+    SdlPtr<SDL_Surface> next = MakeSurface(size);
+    SdlPtr<SDL_Surface> nextFrame = MakeSurface(size);
+    if (!next || !nextFrame) {
+        ReportSdlError("SDL_CreateRGBSurfaceWithFormat");
+        return;
+    }
+    SDL_FillRect(next.get(), nullptr, 0);
+    SDL_SetClipRect(surface_.get(), nullptr);
+    SDL_SetSurfaceBlendMode(surface_.get(), SDL_BLENDMODE_NONE);
+    SDL_BlitSurface(surface_.get(), nullptr, next.get(), nullptr);
+    surface_ = std::move(next);
+    frame_ = std::move(nextFrame);
+    canvas_.SetTarget(surface_.get());
+    overlayCanvas_.SetTarget(frame_.get());
+    MakeTexture();
+}
+
+Picture SdlGraphics::CaptureSurface() const {
+    Picture picture;
+    picture.width = surface_->w;
+    picture.height = surface_->h;
+    picture.pixels.resize(std::size_t(picture.width) * picture.height);
+    SDL_LockSurface(surface_.get());
+    for (int y = 0; y < picture.height; ++y) {
+        const auto* row = reinterpret_cast<const std::uint32_t*>(
+            static_cast<const std::uint8_t*>(surface_->pixels) + std::size_t(y) * surface_->pitch);
+        for (int x = 0; x < picture.width; ++x)
+            picture.pixels[std::size_t(y) * picture.width + x] = row[x] & 0x00FFFFFFu;
+    }
+    SDL_UnlockSurface(surface_.get());
+    return picture;
+}
+
+} // namespace sixdice::media::sdl

@@ -1,0 +1,164 @@
+// CreateSdlServices: starts SDL and its mixer and fonts, then builds every service on them.
+#include "media/Services.h"
+#include "media/sdl/SdlDesktop.h"
+#include "media/sdl/SdlEvents.h"
+#include "media/sdl/SdlGraphics.h"
+#include "media/sdl/SdlMusic.h"
+#include "media/sdl/SdlSound.h"
+#include "media/sdl/SdlWindow.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace sixdice::media {
+
+namespace sdl {
+namespace {
+
+// SDL, its mixer and its font engine, started in this order and shut down in reverse.
+class SdlSession {
+public:
+    bool Start(bool headless, std::string& error) {
+        if (headless) {
+            SDL_SetHint(SDL_HINT_VIDEODRIVER, "dummy");
+            SDL_SetHint(SDL_HINT_AUDIODRIVER, "dummy");
+        }
+        // The game decides itself what a close request does, so SDL must not quit on its own.
+        SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+        SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+        if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
+            error = "Cannot start the video output: " + SdlErrorText();
+            return false;
+        }
+        sdl_ = true;
+        if (TTF_Init() != 0) {
+            error = "Cannot start the font engine: " + SdlErrorText();
+            return false;
+        }
+        ttf_ = true;
+        // Without an audio device the game still runs, silently.
+        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+            ReportSdlError("SDL_InitSubSystem(audio)");
+            return true;
+        }
+        audioSubsystem_ = true;
+        Mix_Init(MIX_INIT_OGG);
+        if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
+            ReportSdlError("Mix_OpenAudio");
+            return true;
+        }
+        Mix_AllocateChannels(16);
+        Mix_Volume(-1, MIX_MAX_VOLUME);
+        Mix_VolumeMusic(MIX_MAX_VOLUME);
+        audio_ = true;
+        return true;
+    }
+
+    ~SdlSession() {
+        if (audio_)
+            Mix_CloseAudio();
+        if (audioSubsystem_)
+            Mix_Quit();
+        if (ttf_)
+            TTF_Quit();
+        if (sdl_)
+            SDL_Quit();
+    }
+
+    bool AudioOpen() const { return audio_; }
+
+private:
+    bool sdl_ = false;
+    bool ttf_ = false;
+    bool audioSubsystem_ = false;
+    bool audio_ = false;
+};
+
+class SdlServices final : public Services {
+public:
+    // Members are destroyed in reverse order: the services first, SDL itself last.
+    std::unique_ptr<SdlSession> session;
+    SdlPtr<SDL_Window> sdlWindow;
+    std::unique_ptr<SdlGraphics> graphicsPart;
+    std::unique_ptr<SdlWindow> windowPart;
+    std::unique_ptr<SdlSound> soundPart;
+    std::unique_ptr<SdlMusic> musicPart;
+    std::unique_ptr<SdlPointer> pointerPart;
+    std::unique_ptr<SdlShell> shellPart;
+    std::unique_ptr<SdlMessageBox> messageBoxPart;
+    std::unique_ptr<SdlEvents> eventsPart;
+
+    ~SdlServices() override {
+        eventsPart.reset();
+        messageBoxPart.reset();
+        shellPart.reset();
+        pointerPart.reset();
+        musicPart.reset();
+        soundPart.reset();
+        windowPart.reset();
+        graphicsPart.reset();
+        sdlWindow.reset();
+        session.reset();
+    }
+
+    Window& window() override { return *windowPart; }
+    Graphics& graphics() override { return *graphicsPart; }
+    Sound& sound() override { return *soundPart; }
+    MediaPlayer& music() override { return *musicPart; }
+    Pointer& pointer() override { return *pointerPart; }
+    Shell& shell() override { return *shellPart; }
+    MessageBox& messageBox() override { return *messageBoxPart; }
+    EventSource& events() override { return *eventsPart; }
+};
+
+} // namespace
+} // namespace sdl
+
+void ShowErrorWithoutServices(const std::string& title, const std::string& utf8) {
+    std::fprintf(stderr, "%s\n", utf8.c_str());
+    std::fflush(stderr);
+    if (HeadlessRequested())
+        return;
+    // Works before SDL_Init and without a window; fails quietly where there is no display.
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, title.c_str(), utf8.c_str(), nullptr);
+}
+
+ServicesResult CreateSdlServices(const ServiceOptions& options) {
+    using namespace sdl;
+    const bool headless = options.headless || HeadlessRequested();
+    auto s = std::make_unique<SdlServices>();
+    s->session = std::make_unique<SdlSession>();
+    ServicesResult result;
+    if (!s->session->Start(headless, result.error))
+        return result;
+    SDL_SetHint(SDL_HINT_APP_NAME, options.applicationTitle.c_str());
+
+    const Size size = SurfaceSize(options.layout);
+    s->sdlWindow.reset(SDL_CreateWindow(options.caption.c_str(), SDL_WINDOWPOS_CENTERED,
+                                        SDL_WINDOWPOS_CENTERED, size.width, size.height,
+                                        SDL_WINDOW_HIDDEN));
+    if (!s->sdlWindow) {
+        result.error = "Cannot create the window: " + SdlErrorText();
+        return result;
+    }
+    s->graphicsPart = std::make_unique<SdlGraphics>(s->sdlWindow.get(), size, headless);
+    if (!s->graphicsPart->Failure().empty()) {
+        result.error = s->graphicsPart->Failure();
+        return result;
+    }
+    s->windowPart =
+        std::make_unique<SdlWindow>(s->sdlWindow.get(), *s->graphicsPart, options.layout);
+    s->soundPart = std::make_unique<SdlSound>(s->session->AudioOpen());
+    s->musicPart = std::make_unique<SdlMusic>(s->session->AudioOpen());
+    s->pointerPart = std::make_unique<SdlPointer>();
+    s->shellPart = std::make_unique<SdlShell>(headless);
+    s->messageBoxPart =
+        std::make_unique<SdlMessageBox>(options.applicationTitle, s->sdlWindow.get(), headless);
+    s->eventsPart =
+        std::make_unique<SdlEvents>(s->sdlWindow.get(), *s->windowPart, *s->graphicsPart);
+    result.services = std::move(s);
+    return result;
+}
+
+} // namespace sixdice::media

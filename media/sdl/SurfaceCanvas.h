@@ -1,0 +1,35 @@
+// Text and rectangles drawn onto an SDL surface with fonts from the shared cache.
+#pragma once
+
+#include "media/Canvas.h"
+#include "media/sdl/FontCache.h"
+
+namespace sixdice::media::sdl {
+
+class SurfaceCanvas final : public Canvas {
+public:
+    explicit SurfaceCanvas(FontCache& fonts) : fonts_(fonts) {}
+
+    // The surface drawn on; it may change (a layout change makes a new one). The font stays.
+    void SetTarget(SDL_Surface* target) { target_ = target; }
+
+    void SetFont(const std::string& face, int points, Rgb colour) override;
+    void DrawText(int x, int y, const std::string& utf8) override;
+    int TextWidth(const std::string& utf8) override;
+    int LineHeight() override;
+    void FillRect(const Rect& rect, Rgb colour) override;
+    void SetClip(const Rect& rect) override;
+    void ClearClip() override;
+    Size CanvasSize() const override;
+
+private:
+    TTF_Font* Font();
+
+    FontCache& fonts_;
+    SDL_Surface* target_ = nullptr;
+    std::string face_ = kArialBlack;
+    int points_ = 12;
+    Rgb colour_;
+};
+
+} // namespace sixdice::media::sdl
