@@ -9,6 +9,9 @@ void NewGame(GameState& state, int playerCount, const std::array<std::string, Ma
     state.CurrentPlayer = 1;
     state.Dice.fill(0);
     state.DieHeld.fill(false);
+    // Nothing reads GameOver before the first pass sets it; clearing it keeps a new game's
+    // state from looking finished.
+    state.GameOver = false;
     for (PlayerSheet& sheet : state.PlayerSheets) {
         sheet.Clear();
     }
