@@ -43,6 +43,7 @@ public:
 
     std::size_t size() const { return bytes_.size(); }
     std::vector<std::uint8_t>& data() { return bytes_; }
+    const std::vector<std::uint8_t>& data() const { return bytes_; }
     std::vector<std::uint8_t> release() { return std::move(bytes_); }
 
 private:
