@@ -1,0 +1,20 @@
+// Renders a composition into one seamless stereo loop.
+#pragma once
+
+#include "tools/audiobuild/Composer.h"
+#include "tools/audiobuild/MusicScript.h"
+#include "tools/audiobuild/Signal.h"
+
+#include <cstddef>
+
+namespace sixdice::audio {
+
+// Samples of exactly one pass through the form.
+std::size_t LoopSamples(const Composition& c, int rate);
+
+// Mixes every track (with its pan and room send), adds the room, folds everything that rings past
+// the loop's end onto its start, and scales the peak to `spec.peak`. The result repeats without
+// a seam: its last sample runs on into its first.
+Stereo RenderLoop(const MusicSpec& spec, const Composition& c, int rate);
+
+} // namespace sixdice::audio
