@@ -1,0 +1,193 @@
+// The `zrk` tool: listing lines, failed loads, usage, and extract -> pack -> list round trips.
+#include "TestStreams.h"
+#include "media/listfile/BmpFile.h"
+#include "tools/zrk/Commands.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <unistd.h>
+
+namespace sixdice::zrk {
+namespace {
+
+namespace fs = std::filesystem;
+using media::test::Bytes;
+
+class ZrkTool : public ::testing::Test {
+protected:
+    fs::path dir_ = fs::temp_directory_path() / ("sixdice_zrk_" + std::to_string(::getpid()));
+    void SetUp() override { fs::create_directories(dir_); }
+    void TearDown() override { fs::remove_all(dir_); }
+    std::string Save(const std::string& name, const Bytes& bytes) {
+        const std::string path = (dir_ / name).string();
+        EXPECT_FALSE(media::SaveBytes(path, bytes));
+        return path;
+    }
+};
+
+media::Picture Solid(int w, int h, std::uint32_t rgb) {
+    media::Picture p;
+    p.width = w;
+    p.height = h;
+    p.pixels.assign(std::size_t(w) * h, rgb);
+    return p;
+}
+
+media::ImageList Images() {
+    media::ImageList list;
+    media::ImageEntry a;
+    a.name = "menu";
+    a.picture = Solid(40, 30, 0x102030);
+    a.patternWidth = 10;
+    a.patternHeight = 10;
+    a.transparentColor = 0x00FF00FF;
+    media::ImageEntry b;
+    b.name = "say \"hi\"\\\t";
+    media::ImageEntry c;
+    c.picture = Solid(3, 2, 0xFFFFFF);
+    c.transparent = false;
+    c.transparentColor = 0x8000000F;
+    c.skipWidth = -1;
+    c.systemMemory = true;
+    list.entries = {a, b, c};
+    list.colorTable.assign(1024, 9);
+    return list;
+}
+
+media::SoundList Sounds() {
+    media::SoundList list;
+    media::SoundEntry a;
+    a.name = "hod";
+    a.format = media::test::Stream().u16(1).u16(2).u32(44100).u32(176400).u16(4).u16(16).bytes();
+    a.samples = Bytes(1001, 3);
+    a.looped = true;
+    a.maxPlayingCount = 2;
+    media::SoundEntry b;
+    list.entries = {a, b};
+    return list;
+}
+
+TEST_F(ZrkTool, ListsImageEntries) {
+    const auto path = Save("g.zrk", media::WriteImageList(Images(), "grafika"));
+    const Outcome o = RunZrk({"list", path});
+    EXPECT_EQ(o.exitCode, 0);
+    EXPECT_EQ(o.err, "");
+    EXPECT_EQ(o.out, "0 image 40x30 patterns=12 transparent=yes color=$00FF00FF name=\"menu\"\n"
+                     "1 image empty name=\"say \\\"hi\\\"\\\\\\x09\"\n"
+                     "2 image 3x2 patterns=1 transparent=no color=$8000000F name=\"\"\n");
+}
+
+TEST_F(ZrkTool, ListsSoundEntries) {
+    const auto path = Save("z.zrk", media::WriteSoundList(Sounds(), "zvuky"));
+    const Outcome o = RunZrk({"list", path});
+    EXPECT_EQ(o.exitCode, 0);
+    EXPECT_EQ(o.out,
+              "0 sound format=1 channels=2 rate=44100 bits=16 data=1001 looped=yes max=2 "
+              "name=\"hod\"\n"
+              "1 sound format=0 channels=0 rate=0 bits=0 data=0 looped=no max=0 name=\"\"\n");
+}
+
+TEST_F(ZrkTool, FailedLoadPrintsEntriesSoFarThenTheMessageAlone) {
+    const Bytes file = media::test::ListFileWith(
+        {media::test::Stream().textProp("Name", "ok").bytes(),
+         media::test::EntryWithPicture(media::test::PictureBlock("TDIB", Bytes{9}))});
+    const Outcome o = RunZrk({"list", Save("bad.zrk", file)});
+    EXPECT_EQ(o.exitCode, 1);
+    EXPECT_EQ(o.out, "0 image empty name=\"ok\"\n1 image empty name=\"\"\n");
+    EXPECT_EQ(o.err, "Error reading TPictureCollectionComponent.List: Error reading "
+                     "TPictureCollectionItem.Picture.Data: DIB is invalid\n");
+    const std::string missing = (dir_ / "missing.zrk").string();
+    const Outcome m = RunZrk({"list", missing});
+    EXPECT_EQ(m.exitCode, 1);
+    EXPECT_EQ(m.out, "");
+    EXPECT_EQ(m.err, "Cannot open file " + missing + "\n");
+}
+
+TEST_F(ZrkTool, BadArgumentsGiveUsage) {
+    const std::vector<std::vector<std::string>> bad = {{},
+                                                       {"list"},
+                                                       {"list", "a", "b"},
+                                                       {"extract", "a"},
+                                                       {"pack", "music", "d", "o"},
+                                                       {"pack", "images", "d"},
+                                                       {"show", "x"}};
+    for (const auto& args : bad) {
+        const Outcome o = RunZrk(args);
+        EXPECT_EQ(o.exitCode, 2) << args.size() << " arguments";
+        EXPECT_EQ(o.err.rfind("usage: zrk", 0), 0u);
+    }
+}
+
+TEST_F(ZrkTool, ExtractThenPackGivesTheSameListingAndData) {
+    const auto images =
+        Save("g.zrk", media::WriteImageList(Images(), "g", media::PictureStorage::Bitmap));
+    const auto sounds = Save("z.zrk", media::WriteSoundList(Sounds(), "z"));
+    for (const auto& [file, kind] :
+         {std::pair{images, ListKind::Images}, std::pair{sounds, ListKind::Sounds}}) {
+        const std::string out = (dir_ / (file + ".x")).string();
+        const std::string folder = (dir_ / (file + ".d")).string();
+        ASSERT_EQ(RunZrk({"extract", file, folder}).exitCode, 0) << file;
+        const Outcome listed = RunZrk({"list", file});
+        Bytes listing;
+        {
+            std::ifstream in(fs::path(folder) / "list.txt");
+            std::string text((std::istreambuf_iterator<char>(in)), {});
+            EXPECT_EQ(text, listed.out) << "list.txt holds what list prints";
+        }
+        const Outcome packed =
+            RunZrk({"pack", kind == ListKind::Images ? "images" : "sounds", folder, out});
+        ASSERT_EQ(packed.exitCode, 0) << packed.err;
+        EXPECT_EQ(RunZrk({"list", out}).out, listed.out);
+    }
+    // The data itself survives too.
+    media::ImageList back;
+    ASSERT_FALSE(media::LoadImageList((dir_ / (images + ".x")).string(), back));
+    EXPECT_EQ(back, Images());
+    media::SoundList soundsBack;
+    ASSERT_FALSE(media::LoadSoundList((dir_ / (sounds + ".x")).string(), soundsBack));
+    EXPECT_EQ(soundsBack, Sounds());
+}
+
+TEST_F(ZrkTool, PackFromListTxtOrBareFiles) {
+    const fs::path folder = dir_ / "skin";
+    fs::create_directories(folder);
+    Save("skin/000.bmp", media::WriteBmpFile(Solid(4, 4, 0x00FF00)));
+    Save("skin/001.bmp", media::WriteBmpFile(Solid(2, 2, 0x0000FF)));
+    const std::string out = (dir_ / "skin.zrk").string();
+    ASSERT_EQ(RunZrk({"pack", "images", folder.string(), out}).exitCode, 0);
+    EXPECT_EQ(RunZrk({"list", out}).out,
+              "0 image 4x4 patterns=1 transparent=yes color=$00000000 name=\"\"\n"
+              "1 image 2x2 patterns=1 transparent=yes color=$00000000 name=\"\"\n");
+    const std::string listing = "0 image 4x4 patterns=1 transparent=no color=$0000FF00 name=\"a\"\n"
+                                "1 image empty name=\"b\"\n";
+    Save("skin/list.txt", Bytes(listing.begin(), listing.end()));
+    fs::remove(folder / "001.bmp");
+    ASSERT_EQ(RunZrk({"pack", "images", folder.string(), out}).exitCode, 0);
+    EXPECT_EQ(RunZrk({"list", out}).out, listing);
+    const std::string broken = "0 image color=$12 name=\"a\"\n";
+    Save("skin/list.txt", Bytes(broken.begin(), broken.end()));
+    const Outcome bad = RunZrk({"pack", "images", folder.string(), out});
+    EXPECT_EQ(bad.exitCode, 1);
+    EXPECT_NE(bad.err.find("color"), std::string::npos) << bad.err;
+    EXPECT_EQ(RunZrk({"pack", "sounds", (dir_ / "nothing").string(), out}).exitCode, 1);
+}
+
+TEST(ListingLines, ParseBackWhatIsPrinted) {
+    const std::string weird = std::string("q\"\\\x01\xe8 x=y", 9);
+    media::ImageEntry e;
+    e.name = weird;
+    const auto parsed = ParseListingLine(ImageLine(7, e));
+    ASSERT_TRUE(parsed);
+    EXPECT_EQ(parsed->index, 7);
+    EXPECT_EQ(parsed->kind, "image");
+    EXPECT_EQ(parsed->fields.at("name"), weird);
+    EXPECT_TRUE(parsed->fields.count("empty"));
+    for (const char* bad : {"x image", "1", "1 image name=\"open", "1 image name=\"a\\x4\""}) {
+        EXPECT_FALSE(ParseListingLine(bad)) << bad;
+    }
+}
+
+} // namespace
+} // namespace sixdice::zrk

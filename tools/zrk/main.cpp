@@ -1,0 +1,12 @@
+// `zrk`: look inside, extract and repack the game's graphics and sound list files.
+#include "tools/zrk/Commands.h"
+
+#include <iostream>
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    const sixdice::zrk::Outcome outcome = sixdice::zrk::RunZrk(args);
+    std::cout << outcome.out << std::flush;
+    std::cerr << outcome.err << std::flush;
+    return outcome.exitCode;
+}
