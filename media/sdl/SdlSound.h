@@ -32,6 +32,9 @@ public:
     int SoundCount() const override { return voices_.Count(); }
     MediaError PlaySound(int index, bool wait) override;
 
+    // Voices of the entry still sounding (for tests and diagnostics).
+    int Sounding(int index) { return voices_.Sounding(index); }
+
 private:
     bool audioOpen_;
     SdlMixerBackend mixer_;
