@@ -1,0 +1,51 @@
+// sixdice: the game's executable, started from the folder that holds its data files.
+#include "app/Program.h"
+#include "media/Services.h"
+#include "ui/LanguageTexts.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace {
+
+void PrintUsage(std::FILE* to) {
+    std::fputs("Usage: sixdice [--headless] [--exit-after-first-frame]\n"
+               "Starts Six Dice (Šest kostek) from the current folder, which holds\n"
+               "nastaveni.zrk, grafika_cz.zrk, grafika_en.zrk, zvuky.zrk and the folder hudba.\n"
+               "  --headless                no window or sound device (also SIXDICE_HEADLESS=1)\n"
+               "  --exit-after-first-frame  end once the menu has been shown (start-up timing)\n",
+               to);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    using namespace sixdice;
+    media::ServiceOptions serviceOptions;
+    serviceOptions.applicationTitle = std::string(ui::ApplicationTitle);
+    serviceOptions.caption = std::string(ui::ApplicationTitle);
+    serviceOptions.headless = media::HeadlessRequested();
+    app::LoopOptions loopOptions;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--headless") == 0) {
+            serviceOptions.headless = true;
+        } else if (std::strcmp(argv[i], "--exit-after-first-frame") == 0) {
+            loopOptions.exitAfterFirstFrame = true;
+        } else if (std::strcmp(argv[i], "--help") == 0) {
+            PrintUsage(stdout);
+            return 0;
+        } else {
+            std::fprintf(stderr, "sixdice: unknown option \"%s\"\n", argv[i]);
+            PrintUsage(stderr);
+            return 2;
+        }
+    }
+
+    media::ServicesResult started = media::CreateSdlServices(serviceOptions);
+    if (!started.services) {
+        std::fprintf(stderr, "%s\n", started.error.c_str());
+        return 1;
+    }
+    return app::RunGame(*started.services, loopOptions);
+}
