@@ -1,0 +1,44 @@
+// Rendering assembled artwork with librsvg and cairo into the game's pictures.
+#pragma once
+
+#include "media/listfile/ListData.h"
+#include "tools/assetbuild/SvgSource.h"
+
+#include <string>
+#include <vector>
+
+namespace sixdice::art {
+
+// An inclusive-free pixel rectangle: x, y, width, height.
+struct PixelRect {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// Renders `svg` (a document `docWidth` x `docHeight`) and returns the `region` of it, opaque:
+// the document is drawn over the felt colour so that no pixel is left half transparent.
+media::Picture RenderSvg(const std::string& svg, int docWidth, int docHeight,
+                         const PixelRect& region);
+
+// The ink rectangle of the element with `id` after layout (text included), rounded outwards.
+// Returns false when the element draws nothing.
+bool InkBounds(const std::string& svg, int docWidth, int docHeight, const std::string& id,
+               PixelRect& bounds);
+
+// Renders every cut of the source in its marked state.
+struct RenderedImage {
+    ImageCut cut;
+    media::Picture picture;
+};
+std::vector<RenderedImage> RenderCuts(const AssembledSource& source);
+
+// Every plate's label must lie inside its plate; returns one message per label that does not.
+std::vector<std::string> CheckPlateLabels(const AssembledSource& source);
+
+// Draws an SVG document over an existing picture (used for the preview texts of the contact
+// sheet); the document has the picture's size.
+void DrawSvgOver(media::Picture& picture, const std::string& svg);
+
+} // namespace sixdice::art
