@@ -1,0 +1,75 @@
+// Fuzz entry for the list-file reader: any bytes must load or fail cleanly, and what loads must
+// survive a write and a second read unchanged.
+#include "media/listfile/ListFile.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <span>
+
+namespace {
+
+void Check(bool condition) {
+    if (!condition) {
+        std::abort();
+    }
+}
+
+void CheckPatterns(const sixdice::media::ImageEntry& e) {
+    const int count = e.patternCount();
+    Check(count >= 0);
+    // Every pattern must lie inside the picture; a few from each end are enough to see it.
+    for (int k = 0; k < count; k = (k == 8 && count > 16) ? count - 8 : k + 1) {
+        const auto r = e.pattern(k);
+        Check(r.x >= 0 && r.y >= 0 && r.width > 0 && r.height > 0);
+        Check(r.x + r.width <= e.picture.width && r.y + r.height <= e.picture.height);
+    }
+}
+
+void CheckImages(std::span<const std::uint8_t> bytes) {
+    sixdice::media::ImageList list;
+    const auto error = sixdice::media::ReadImageList(bytes, list);
+    for (const auto& e : list.entries) {
+        Check(e.picture.pixels.size() ==
+              std::size_t(e.picture.width) * std::size_t(e.picture.height));
+        CheckPatterns(e);
+    }
+    if (error) {
+        return;
+    }
+    sixdice::media::ImageList expected = list;
+    if (expected.colorTable.empty()) {
+        expected.colorTable.assign(1024, 0); // the writer always stores the palette block
+    }
+    for (auto storage :
+         {sixdice::media::PictureStorage::Dib, sixdice::media::PictureStorage::Bitmap}) {
+        sixdice::media::ImageList again;
+        Check(!sixdice::media::ReadImageList(sixdice::media::WriteImageList(list, "FUZZ", storage),
+                                             again));
+        Check(again == expected);
+    }
+}
+
+void CheckSounds(std::span<const std::uint8_t> bytes) {
+    sixdice::media::SoundList list;
+    const auto error = sixdice::media::ReadSoundList(bytes, list);
+    for (const auto& e : list.entries) {
+        Check(e.maxPlayingCount >= 0);
+        e.waveFormat();
+    }
+    if (error) {
+        return;
+    }
+    sixdice::media::SoundList again;
+    Check(!sixdice::media::ReadSoundList(sixdice::media::WriteSoundList(list, "FUZZ"), again));
+    Check(again == list);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::span<const std::uint8_t> bytes(data, size);
+    CheckImages(bytes);
+    CheckSounds(bytes);
+    return 0;
+}
