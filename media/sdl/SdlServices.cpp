@@ -37,16 +37,28 @@ public:
             return false;
         }
         ttf_ = true;
-        // Without an audio device the game still runs, silently.
+        // Without a sound device the game still runs: the silent dummy output keeps the sounds'
+        // lengths and the music's position going, so waits and the music loop behave the same.
+        if (!OpenAudio() && !headless) {
+            SDL_SetHint(SDL_HINT_AUDIODRIVER, "dummy");
+            OpenAudio();
+        }
+        return true;
+    }
+
+    bool OpenAudio() {
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
             ReportSdlError("SDL_InitSubSystem(audio)");
-            return true;
+            return false;
         }
-        audioSubsystem_ = true;
-        Mix_Init(MIX_INIT_OGG);
         if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
             ReportSdlError("Mix_OpenAudio");
-            return true;
+            SDL_QuitSubSystem(SDL_INIT_AUDIO);
+            return false;
+        }
+        if (!mixInit_) {
+            Mix_Init(MIX_INIT_OGG);
+            mixInit_ = true;
         }
         Mix_AllocateChannels(16);
         Mix_Volume(-1, MIX_MAX_VOLUME);
@@ -58,7 +70,7 @@ public:
     ~SdlSession() {
         if (audio_)
             Mix_CloseAudio();
-        if (audioSubsystem_)
+        if (mixInit_)
             Mix_Quit();
         if (ttf_)
             TTF_Quit();
@@ -71,7 +83,7 @@ public:
 private:
     bool sdl_ = false;
     bool ttf_ = false;
-    bool audioSubsystem_ = false;
+    bool mixInit_ = false;
     bool audio_ = false;
 };
 

@@ -256,3 +256,65 @@ TEST_F(HeadlessGraphics, GoldenSceneOfImagesAndText) {
 
 } // namespace
 } // namespace sixdice::media::testing
+
+namespace sixdice::media::testing {
+namespace {
+
+class HeadlessWindow : public HeadlessServices {};
+
+TEST_F(HeadlessWindow, LayoutSwitchesMoveTheShownWindowAndKeepItsClientArea) {
+    Window& w = s().window();
+    EXPECT_EQ(w.Caption(), "Six Dice");
+    w.SetCaption("Šest kostek");
+    EXPECT_EQ(w.Caption(), "Šest kostek");
+    w.SetLayout(Layout::Small);
+    w.Show();
+    const Point small = w.Position();
+    w.SetLayout(Layout::Large);
+    EXPECT_EQ(w.CurrentLayout(), Layout::Large);
+    const Point large = w.Position();
+    EXPECT_EQ(large.x, small.x - 70) << "a centred window has room to move";
+    EXPECT_EQ(large.y, small.y - 60);
+    w.SetLayout(Layout::Large);
+    EXPECT_EQ(w.Position(), large) << "the same layout again does not move";
+    w.SetLayout(Layout::Small);
+    EXPECT_EQ(w.Position(), small);
+}
+
+TEST_F(HeadlessWindow, ALayoutSetBeforeShowingDoesNotMoveTheWindow) {
+    Window& w = s().window();
+    w.SetLayout(Layout::Large);
+    w.SetLayout(Layout::Small);
+    w.Show();
+    const Point shown = w.Position();
+    EXPECT_GE(shown.x, 0);
+    EXPECT_GE(shown.y, 0);
+    EXPECT_EQ(s().graphics().CanvasSize(), (Size{400, 300}));
+}
+
+TEST_F(HeadlessWindow, PointerHidesAreCounted) {
+    Pointer& p = s().pointer();
+    EXPECT_TRUE(p.IsVisible());
+    p.Hide();
+    p.Hide();
+    p.Show();
+    EXPECT_FALSE(p.IsVisible());
+    p.Show();
+    EXPECT_TRUE(p.IsVisible());
+    p.SetShape(PointerShape::Hand);
+    EXPECT_EQ(p.Shape(), PointerShape::Hand);
+    p.SetShape(PointerShape::Arrow);
+    EXPECT_EQ(p.Shape(), PointerShape::Arrow);
+}
+
+TEST_F(HeadlessWindow, AnIdleWaitReturnsNothingAfterItsTimeout) {
+    s().window().Show();
+    const auto before = s().events().Ticks();
+    while (s().events().WaitEvent(0)) {
+    } // the window's own start-up events
+    EXPECT_FALSE(s().events().WaitEvent(20));
+    EXPECT_GE(s().events().Ticks(), before);
+}
+
+} // namespace
+} // namespace sixdice::media::testing
