@@ -1,0 +1,65 @@
+// The music restart loop on the headless SDL music player with a short OGG file.
+#include "game/Clock.h"
+#include "media/Services.h"
+#include "tests/ui/support/SyntheticAssets.h"
+#include "ui/uMain.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace sixdice::ui {
+namespace {
+
+TEST(RealMusicLoop, AShortOggPlaysAgainAfterItsEnd) {
+    testsupport::WorkingFolder folder;
+    folder.WriteCompleteSet("");
+    std::filesystem::create_directory(folder.Path() / "hudba");
+    std::filesystem::copy_file(SIXDICE_TEST_SHORT_OGG, folder.Path() / "hudba" / "short.ogg");
+
+    media::ServiceOptions options;
+    options.headless = true;
+    media::ServicesResult started = media::CreateSdlServices(options);
+    ASSERT_TRUE(started.services) << started.error;
+    media::Services& services = *started.services;
+    game::FixedClock clock;
+    {
+        Tmain tmain(
+            services,
+            [](const std::string&, SettingsLines& lines) -> std::optional<std::string> {
+                lines = SettingsLines({"short.ogg", "0", "EN"});
+                return std::nullopt;
+            },
+            clock);
+        ASSERT_EQ(tmain.FormCreate(), std::nullopt);
+        ASSERT_TRUE(tmain.MusicOn());
+        media::MediaPlayer& player = services.music();
+        const std::int64_t length = player.Length();
+        ASSERT_GT(length, 100) << "the test file is about 300 ms long";
+        ASSERT_LT(length, 1000);
+
+        // Run the loop's timer for three lengths; the piece must wrap back to its start.
+        std::int64_t highest = 0;
+        int wraps = 0;
+        std::int64_t previous = 0;
+        const std::uint64_t end = services.events().Ticks() + std::uint64_t(3 * length + 200);
+        while (services.events().Ticks() < end) {
+            services.events().Delay(5);
+            tmain.RunDueTimers(services.events().Ticks());
+            const std::int64_t position = player.Position();
+            highest = std::max(highest, position);
+            if (position + 50 < previous) {
+                ++wraps;
+            }
+            previous = position;
+        }
+        EXPECT_GE(highest, length - 20) << "the piece played to its end";
+        EXPECT_GE(wraps, 1) << "and was started again from the beginning";
+        EXPECT_TRUE(player.IsPlaying());
+        tmain.StopMusic();
+        EXPECT_FALSE(player.IsPlaying());
+    }
+}
+
+} // namespace
+} // namespace sixdice::ui
