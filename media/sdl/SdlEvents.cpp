@@ -46,9 +46,27 @@ Modifiers ModifiersOf(Uint16 mod) {
 
 } // namespace
 
-SdlEvents::SdlEvents(SDL_Window* window, SdlWindow& owner, SdlGraphics& graphics)
+SdlEvents::SdlEvents(SDL_Window* window, SdlWindow& owner, SdlGraphics& graphics, bool headless)
     : windowId_(SDL_GetWindowID(window)), owner_(owner), graphics_(graphics),
-      start_(SDL_GetTicks64()) {}
+      start_(SDL_GetTicks64()), headless_(headless) {}
+
+bool SdlEvents::NextSdlEvent(SDL_Event& e, int milliseconds) {
+    if (milliseconds <= 0)
+        return SDL_PollEvent(&e) != 0;
+    if (!headless_)
+        return SDL_WaitEventTimeout(&e, milliseconds) != 0;
+    // The dummy video driver cannot block on its queue, and SDL would poll it every millisecond.
+    // Nothing from outside reaches a headless window but a quit signal, so 10 ms slices serve.
+    const std::uint64_t deadline = SDL_GetTicks64() + std::uint64_t(milliseconds);
+    for (;;) {
+        if (SDL_PollEvent(&e))
+            return true;
+        const std::uint64_t now = SDL_GetTicks64();
+        if (now >= deadline)
+            return false;
+        SDL_Delay(Uint32(std::min<std::uint64_t>(deadline - now, 10)));
+    }
+}
 
 void SdlEvents::Delay(int milliseconds) {
     SDL_Delay(Uint32(std::max(0, milliseconds)));
@@ -67,8 +85,7 @@ std::optional<InputEvent> SdlEvents::WaitEvent(int timeoutMs) {
         SDL_Event e;
         const std::uint64_t now = SDL_GetTicks64();
         const int left = now >= deadline ? 0 : int(deadline - now);
-        const int got = left == 0 ? SDL_PollEvent(&e) : SDL_WaitEventTimeout(&e, left);
-        if (!got)
+        if (!NextSdlEvent(e, left))
             return std::nullopt;
         if (auto translated = Translate(e))
             return translated;

@@ -11,7 +11,7 @@ namespace sixdice::media::sdl {
 
 class SdlEvents final : public EventSource {
 public:
-    SdlEvents(SDL_Window* window, SdlWindow& owner, SdlGraphics& graphics);
+    SdlEvents(SDL_Window* window, SdlWindow& owner, SdlGraphics& graphics, bool headless);
 
     std::optional<InputEvent> WaitEvent(int timeoutMs) override;
     std::uint64_t Ticks() const override { return SDL_GetTicks64() - start_; }
@@ -20,11 +20,14 @@ public:
 private:
     // The event for the game, or nothing when SDL's event was handled here or is of no interest.
     std::optional<InputEvent> Translate(const SDL_Event& e);
+    // One SDL event, waiting at most `milliseconds`.
+    bool NextSdlEvent(SDL_Event& e, int milliseconds);
 
     Uint32 windowId_;
     SdlWindow& owner_;
     SdlGraphics& graphics_;
     std::uint64_t start_;
+    bool headless_;
     bool leftPressed_ = false;
     std::deque<InputEvent> pending_;
 };

@@ -168,7 +168,7 @@ ServicesResult CreateSdlServices(const ServiceOptions& options) {
     s->messageBoxPart =
         std::make_unique<SdlMessageBox>(options.applicationTitle, s->sdlWindow.get(), headless);
     s->eventsPart =
-        std::make_unique<SdlEvents>(s->sdlWindow.get(), *s->windowPart, *s->graphicsPart);
+        std::make_unique<SdlEvents>(s->sdlWindow.get(), *s->windowPart, *s->graphicsPart, headless);
     result.services = std::move(s);
     return result;
 }
