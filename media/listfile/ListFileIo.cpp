@@ -1,6 +1,7 @@
 // Loading list files from disk: opened read-only with a shared lock, read whole, then parsed.
 #include "media/listfile/ListFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -10,6 +11,9 @@
 namespace sixdice::media {
 
 namespace {
+
+// Reading in moderate pieces is markedly faster than one huge read on some file systems.
+constexpr std::size_t kReadPiece = 64 * 1024;
 
 // The whole file, or std::nullopt when it cannot be opened as a readable regular file. Other
 // readers may share it; a writer holding an exclusive lock keeps it closed to us.
@@ -29,7 +33,8 @@ std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& fileNa
     std::vector<std::uint8_t> bytes(std::size_t(st.st_size));
     std::size_t done = 0;
     while (done < bytes.size()) {
-        const ssize_t got = ::read(fd, bytes.data() + done, bytes.size() - done);
+        const ssize_t got =
+            ::read(fd, bytes.data() + done, std::min(kReadPiece, bytes.size() - done));
         if (got < 0 && errno == EINTR) {
             continue;
         }

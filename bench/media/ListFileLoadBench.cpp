@@ -1,0 +1,91 @@
+// Loading a full-size graphics list (28 pictures, about 4 MB of 24-bit pixels) into decoded pixels.
+#include "media/listfile/ListFile.h"
+
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <filesystem>
+#include <unistd.h>
+
+namespace {
+
+using namespace sixdice::media;
+
+// Four screen-sized pictures and 24 smaller ones, roughly the shape of the game's graphics file.
+ImageList GameSizedList() {
+    ImageList list;
+    list.colorTable.assign(1024, 0);
+    for (int i = 0; i < 28; ++i) {
+        ImageEntry e;
+        e.name = "picture" + std::to_string(i);
+        e.picture.width = i < 4 ? 547 : 160;
+        e.picture.height = i < 4 ? 448 : 100;
+        e.picture.pixels.resize(std::size_t(e.picture.width) * e.picture.height);
+        std::uint32_t seed = 0x9E3779B9u * std::uint32_t(i + 1);
+        for (auto& p : e.picture.pixels) {
+            seed = seed * 1664525u + 1013904223u;
+            p = seed >> 8;
+        }
+        e.transparentColor = 0xFF00FF;
+        list.entries.push_back(std::move(e));
+    }
+    return list;
+}
+
+class GraphicsFile {
+public:
+    GraphicsFile() {
+        bytes_ = WriteImageList(GameSizedList(), "GRAFIKA");
+        path_ = (std::filesystem::temp_directory_path() /
+                 ("sixdice_bench_" + std::to_string(::getpid()) + ".zrk"))
+                    .string();
+        if (auto error = SaveBytes(path_, bytes_)) {
+            std::fprintf(stderr, "%s\n", error->c_str());
+            std::abort();
+        }
+    }
+    ~GraphicsFile() { std::filesystem::remove(path_); }
+    const std::string& path() const { return path_; }
+    const std::vector<std::uint8_t>& bytes() const { return bytes_; }
+
+private:
+    std::vector<std::uint8_t> bytes_;
+    std::string path_;
+};
+
+const GraphicsFile& File() {
+    static const GraphicsFile file;
+    return file;
+}
+
+// The whole load as the game does it: open, read, parse and decode every picture.
+void BM_LoadGraphicsFile(benchmark::State& state) {
+    const GraphicsFile& file = File();
+    for (auto _ : state) {
+        ImageList list;
+        if (LoadImageList(file.path(), list)) {
+            state.SkipWithError("load failed");
+            break;
+        }
+        benchmark::DoNotOptimize(list.entries.data());
+    }
+    state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(file.bytes().size()));
+    state.counters["file_MB"] = double(file.bytes().size()) / 1e6;
+}
+BENCHMARK(BM_LoadGraphicsFile)->Unit(benchmark::kMillisecond);
+
+// Parsing and decoding alone, from bytes already in memory.
+void BM_ReadGraphicsBytes(benchmark::State& state) {
+    const GraphicsFile& file = File();
+    for (auto _ : state) {
+        ImageList list;
+        if (ReadImageList(file.bytes(), list)) {
+            state.SkipWithError("read failed");
+            break;
+        }
+        benchmark::DoNotOptimize(list.entries.data());
+    }
+    state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(file.bytes().size()));
+}
+BENCHMARK(BM_ReadGraphicsBytes)->Unit(benchmark::kMillisecond);
+
+} // namespace
