@@ -42,17 +42,6 @@ std::vector<int> Voicing(const Chord& chord, int low) {
     return notes;
 }
 
-int NearestWithPitchClass(int pc, int around) {
-    int best = around;
-    for (int m = around - 6; m <= around + 6; ++m) {
-        if (((m % 12) + 12) % 12 == pc) {
-            best = m;
-            break;
-        }
-    }
-    return best;
-}
-
 struct Onset {
     double start; // beat in the bar
     double length;
@@ -161,7 +150,18 @@ int PickChordTone(const Chord& chord, int prev, int low, int high, Random& rng, 
         weights.push_back((leap == 0 ? 0.4 : 1.0) / (1.0 + leap * 0.5));
     }
     if (candidates.empty()) {
-        return std::clamp(NearestWithPitchClass(chord.root, prev), low, high);
+        // No fitting tone within a comfortable leap: take the nearest one in the range.
+        int best = -1;
+        for (int m = low; m <= high; ++m) {
+            const int pc = ((m % 12) + 12) % 12;
+            const auto pcs = chord.PitchClasses();
+            const bool fits = cadence ? (pc == pcs[0] || pc == pcs[1])
+                                      : std::find(pcs.begin(), pcs.end(), pc) != pcs.end();
+            if (fits && (best < 0 || std::abs(m - prev) < std::abs(best - prev))) {
+                best = m;
+            }
+        }
+        return best >= 0 ? best : std::clamp(prev, low, high);
     }
     double total = 0.0;
     for (double w : weights) {
