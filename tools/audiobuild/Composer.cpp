@@ -147,7 +147,8 @@ int PickChordTone(const Chord& chord, int prev, int low, int high, Random& rng, 
             continue;
         }
         candidates.push_back(m);
-        weights.push_back((leap == 0 ? 0.4 : 1.0) / (1.0 + leap * 0.5));
+        // Repeated notes make a tune stand still; small leaps keep it singable.
+        weights.push_back((leap == 0 ? 0.15 : 1.0) / (1.0 + leap * 0.35));
     }
     if (candidates.empty()) {
         // No fitting tone within a comfortable leap: take the nearest one in the range.
