@@ -37,6 +37,8 @@ struct ServiceOptions {
     // SDL's dummy video and audio drivers: everything runs, nothing reaches a display or speaker.
     // Also chosen by the environment variable SIXDICE_HEADLESS=1.
     bool headless = false;
+    // Presents wait for the vertical blank; benchmarks turn this off to time the work alone.
+    bool vsync = true;
 };
 
 struct ServicesResult {

@@ -128,7 +128,6 @@ void SdlGraphics::Present() {
     ++presents_;
     SDL_Surface* shown = surface_.get();
     if (overlay_) {
-        SDL_SetClipRect(surface_.get(), nullptr);
         std::memcpy(frame_->pixels, surface_->pixels, std::size_t(surface_->pitch) * surface_->h);
         overlayCanvas_.ClearClip();
         overlay_(overlayCanvas_);

@@ -142,9 +142,12 @@ ServicesResult CreateSdlServices(const ServiceOptions& options) {
     auto s = std::make_unique<SdlServices>();
     s->session = std::make_unique<SdlSession>();
     ServicesResult result;
+    // Read by SDL at start-up: the name sound servers and the desktop show for the program.
+    SDL_SetHint(SDL_HINT_APP_NAME, options.applicationTitle.c_str());
+    if (!options.vsync)
+        SDL_SetHint(SDL_HINT_RENDER_VSYNC, "0");
     if (!s->session->Start(headless, result.error))
         return result;
-    SDL_SetHint(SDL_HINT_APP_NAME, options.applicationTitle.c_str());
 
     const Size size = SurfaceSize(options.layout);
     s->sdlWindow.reset(SDL_CreateWindow(options.caption.c_str(), SDL_WINDOWPOS_CENTERED,
