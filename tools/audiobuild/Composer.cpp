@@ -369,7 +369,9 @@ std::optional<std::string> Compose(const MusicSpec& spec, Composition& out) {
             const std::pair<std::string, int> voices[] = {{r.Text("kick", ""), kKick},
                                                           {r.Text("snare", ""), kSnare},
                                                           {r.Text("hat", ""), kHat}};
-            for (const auto& [pattern, drum] : voices) {
+            for (const auto& voice : voices) {
+                const std::string& pattern = voice.first;
+                const int drum = voice.second;
                 for (char ch : pattern) {
                     if (ch != 'x' && ch != 'o' && ch != '.') {
                         return PartError(part, "a drum pattern uses x (loud), o (soft) and '.'");
