@@ -27,71 +27,88 @@ for f in nastaveni.zrk grafika_cz.zrk grafika_en.zrk zvuky.zrk hudba; do
     fi
     cp -r "$assets/$f" "$work/run/"
 done
-(cd "$work/run" && find . | sort) >"$work/before.txt"
-
-language=$(sed -n '3p' "$work/run/nastaveni.zrk" | tr -d '\r')
-case "$language" in
-CZ) graphics=grafika_cz.zrk caption="Šest kostek" ;;
-EN) graphics=grafika_en.zrk caption="Six Dice" ;;
-*)
-    echo "the settings file names no language: \"$language\"" >&2
-    exit 1
-    ;;
-esac
-"$pictures" image "$work/run/$graphics" 0 "$work/expected.png"
-
 # X drivers keep their allocations until exit; leaks of the game itself are the unit tests' job.
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
-(cd "$work/run" && exec "$game") >"$work/stdout.txt" 2>"$work/stderr.txt" &
-game_pid=$!
 
-window=
-for _ in $(seq 1 100); do
-    window=$(xdotool search --name "^${caption}\$" 2>/dev/null | head -n1 || true)
-    [[ -n "$window" ]] && break
-    if ! kill -0 "$game_pid" 2>/dev/null; then
-        echo "the game ended before its window appeared:" >&2
+# One run: start the game, find its window, compare the menu with image 0, close it.
+check_menu() {
+    (cd "$work/run" && find . | sort) >"$work/before.txt"
+
+    language=$(sed -n '3p' "$work/run/nastaveni.zrk" | tr -d '\r')
+    case "$language" in
+    CZ) graphics=grafika_cz.zrk caption="Šest kostek" ;;
+    EN) graphics=grafika_en.zrk caption="Six Dice" ;;
+    *)
+        echo "the settings file names no language: \"$language\"" >&2
+        exit 1
+        ;;
+    esac
+    "$pictures" image "$work/run/$graphics" 0 "$work/expected.png"
+
+    (cd "$work/run" && exec "$game") >"$work/stdout.txt" 2>"$work/stderr.txt" &
+    game_pid=$!
+
+    window=
+    for _ in $(seq 1 100); do
+        # The game's own window (by process), once it carries the caption of its language.
+        for candidate in $(xdotool search --pid "$game_pid" 2>/dev/null || true); do
+            if [[ "$(xdotool getwindowname "$candidate" 2>/dev/null)" == "$caption" ]]; then
+                window=$candidate
+            fi
+        done
+        [[ -n "$window" ]] && break
+        if ! kill -0 "$game_pid" 2>/dev/null; then
+            echo "the game ended before its window appeared:" >&2
+            cat "$work/stderr.txt" >&2
+            exit 1
+        fi
+        sleep 0.1
+    done
+    if [[ -z "$window" ]]; then
+        echo "no window captioned \"$caption\" appeared" >&2
+        exit 1
+    fi
+
+    # The first frame follows the window's first restore; give it a moment, then compare. A frame
+    # that is still on its way gets a few more tries.
+    matched=no
+    for _ in $(seq 1 20); do
+        sleep 0.2
+        import -window "$window" "$work/actual.png" 2>/dev/null || continue
+        if "$pictures" compare "$work/expected.png" "$work/actual.png" 2>"$work/compare.txt"; then
+            matched=yes
+            break
+        fi
+    done
+    if [[ $matched != yes ]]; then
+        echo "the window does not show image 0 of $graphics: $(cat "$work/compare.txt")" >&2
+        cp "$work/actual.png" "${TMPDIR:-/tmp}/sixdice-e2e-actual.png" 2>/dev/null || true
+        echo "screenshot kept as ${TMPDIR:-/tmp}/sixdice-e2e-actual.png" >&2
+        exit 1
+    fi
+
+    # A close request on the menu ends the program after its farewell, with exit code 0.
+    kill -TERM "$game_pid"
+    status=0
+    wait "$game_pid" || status=$?
+    game_pid=
+    if [[ $status -ne 0 ]]; then
+        echo "the game ended with exit code $status:" >&2
         cat "$work/stderr.txt" >&2
         exit 1
     fi
-    sleep 0.1
-done
-if [[ -z "$window" ]]; then
-    echo "no window captioned \"$caption\" appeared" >&2
-    exit 1
-fi
-
-# The first frame follows the window's first restore; give it a moment, then compare. A frame
-# that is still on its way gets a few more tries.
-matched=no
-for _ in $(seq 1 20); do
-    sleep 0.2
-    import -window "$window" "$work/actual.png" 2>/dev/null || continue
-    if "$pictures" compare "$work/expected.png" "$work/actual.png" 2>"$work/compare.txt"; then
-        matched=yes
-        break
+    (cd "$work/run" && find . | sort) >"$work/after.txt"
+    if ! diff -u "$work/before.txt" "$work/after.txt" >&2; then
+        echo "the game wrote into its working folder" >&2
+        exit 1
     fi
-done
-if [[ $matched != yes ]]; then
-    echo "the window does not show image 0 of $graphics: $(cat "$work/compare.txt")" >&2
-    cp "$work/actual.png" "${TMPDIR:-/tmp}/sixdice-e2e-actual.png" 2>/dev/null || true
-    echo "screenshot kept as ${TMPDIR:-/tmp}/sixdice-e2e-actual.png" >&2
-    exit 1
-fi
+    echo "menu matches image 0 of $graphics pixel for pixel"
+}
 
-# A close request on the menu ends the program after its farewell, with exit code 0.
-kill -TERM "$game_pid"
-status=0
-wait "$game_pid" || status=$?
-game_pid=
-if [[ $status -ne 0 ]]; then
-    echo "the game ended with exit code $status:" >&2
-    cat "$work/stderr.txt" >&2
-    exit 1
-fi
-(cd "$work/run" && find . | sort) >"$work/after.txt"
-if ! diff -u "$work/before.txt" "$work/after.txt" >&2; then
-    echo "the game wrote into its working folder" >&2
-    exit 1
-fi
-echo "menu matches image 0 of $graphics pixel for pixel"
+# The settings as generated, then the same with the other language on the third line.
+check_menu
+original=$language
+other=EN
+[[ $original == EN ]] && other=CZ
+{ sed -n '1,2p' "$assets/nastaveni.zrk"; printf '%s\r\n' "$other"; } >"$work/run/nastaveni.zrk"
+check_menu
