@@ -54,7 +54,9 @@ void SdlGraphics::SetImageList(const ImageList& list) {
     for (std::size_t i = 0; i < list.entries.size(); ++i) {
         const ImageEntry& entry = list.entries[i];
         const int patterns = entry.patternCount();
-        if (entry.picture.empty() || patterns <= 0)
+        const Picture& picture = entry.picture;
+        if (picture.empty() || patterns <= 0 || picture.width > (1 << 16) ||
+            picture.pixels.size() != std::size_t(picture.width) * std::size_t(picture.height))
             continue;
         // The picture's words already are 0x00RRGGBB, so the pixels are used in place and then
         // converted once to the surface's format.

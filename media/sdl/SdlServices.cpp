@@ -8,8 +8,6 @@
 #include "media/sdl/SdlWindow.h"
 
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 
 namespace sixdice::media {
 

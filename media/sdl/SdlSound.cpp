@@ -5,6 +5,8 @@
 
 #include "media/WaveImage.h"
 
+#include <limits>
+
 namespace sixdice::media::sdl {
 
 int SdlMixerBackend::Start(int sound, bool looped) {
@@ -61,10 +63,14 @@ MediaError SdlSound::SetSoundList(const SoundList& list) {
         SdlPtr<Mix_Chunk> chunk;
         if (audioOpen_ && entry.hasRecording()) {
             const std::vector<std::uint8_t> wave = BuildWaveImage(entry.format, entry.samples);
-            SDL_RWops* rw = SDL_RWFromConstMem(wave.data(), static_cast<int>(wave.size()));
+            SDL_RWops* rw = wave.size() <= std::size_t(std::numeric_limits<int>::max())
+                                ? SDL_RWFromConstMem(wave.data(), static_cast<int>(wave.size()))
+                                : nullptr;
             chunk.reset(rw ? Mix_LoadWAV_RW(rw, 1) : nullptr);
-            if (!chunk && !failure)
-                failure = "Sound " + std::to_string(i) + " cannot be played: " + SdlErrorText();
+            if (!chunk && !failure) {
+                failure = "Sound " + std::to_string(i) + " cannot be played: " +
+                          (rw ? SdlErrorText() : std::string("the recording is too large"));
+            }
         }
         rules.push_back({chunk != nullptr, entry.looped, std::max(0, entry.maxPlayingCount)});
         raw.push_back(chunk.get());
