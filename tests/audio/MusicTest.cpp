@@ -145,7 +145,8 @@ TEST(Compose, RepeatedSectionsRepeatTheirTuneAndSeedsGiveOtherTunes) {
     MusicSpec other = spec;
     other.seed = 8;
     const auto& a = TrackOf(c, "melody").notes;
-    const auto& b = TrackOf(Composed(other), "melody").notes;
+    const Composition reseeded = Composed(other);
+    const auto& b = TrackOf(reseeded, "melody").notes;
     bool differs = a.size() != b.size();
     for (std::size_t i = 0; !differs && i < a.size(); ++i) {
         differs = a[i].midi != b[i].midi || a[i].start != b[i].start;
