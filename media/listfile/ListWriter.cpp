@@ -8,10 +8,6 @@
 #include "media/listfile/WavFile.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <fstream>
 
 namespace sixdice::media {
 
@@ -199,20 +195,6 @@ std::vector<std::uint8_t> WriteSoundList(const SoundList& list, const std::strin
         }
         w.tag(kTagNull);
     });
-}
-
-std::optional<std::string> SaveBytes(const std::string& fileName,
-                                     std::span<const std::uint8_t> bytes) {
-    std::ofstream out(fileName, std::ios::binary | std::ios::trunc);
-    if (!out) {
-        return "Cannot create file " + fileName + ": " + std::strerror(errno);
-    }
-    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    out.close();
-    if (!out) {
-        return "Cannot write file " + fileName;
-    }
-    return std::nullopt;
 }
 
 } // namespace sixdice::media
