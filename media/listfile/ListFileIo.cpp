@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
@@ -16,19 +17,23 @@ namespace sixdice::media {
 namespace {
 
 constexpr std::size_t kReadPiece = 64 * 1024;
+constexpr std::size_t kHugePage = 2 * 1024 * 1024;
+// Below this a plain vector is as quick as anything else.
+constexpr std::size_t kLargeFile = 512 * 1024;
 
-// A list file's bytes while it is being read. The file is mapped rather than copied: the pages are
-// already in the file cache, while a fresh copy of several megabytes costs more than the whole
-// parse. Other readers may share the file; a writer holding an exclusive lock keeps it closed to
-// us, and our own writer replaces files by renaming, never by truncating them under a reader.
+// A list file's bytes, copied into memory while it is read: a mapping of the file itself would
+// fault if another program cut the file short meanwhile. Large files go into a buffer of our own
+// that asks for huge pages, because first use of fresh memory one small page at a time can cost
+// more than the whole parse. Other readers may share the file; a writer holding an exclusive lock
+// keeps it closed to us.
 class FileBytes {
 public:
     FileBytes() = default;
     FileBytes(const FileBytes&) = delete;
     FileBytes& operator=(const FileBytes&) = delete;
     ~FileBytes() {
-        if (map_ != nullptr) {
-            ::munmap(map_, size_);
+        if (region_ != nullptr) {
+            ::munmap(region_, regionSize_);
         }
     }
 
@@ -41,36 +46,43 @@ public:
         const bool usable =
             ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::flock(fd, LOCK_SH | LOCK_NB) == 0;
         if (usable) {
-            size_ = std::size_t(st.st_size);
-            if (size_ > 0) {
-                void* map = ::mmap(nullptr, size_, PROT_READ, MAP_PRIVATE, fd, 0);
-                if (map != MAP_FAILED) {
-                    map_ = map;
-                } else {
-                    readAll(fd);
-                }
-            }
+            std::uint8_t* buffer = allocate(std::size_t(st.st_size));
+            size_ = readAll(fd, buffer, std::size_t(st.st_size));
         }
         ::close(fd);
         return usable;
     }
 
-    std::span<const std::uint8_t> bytes() const {
-        if (map_ != nullptr) {
-            return {static_cast<const std::uint8_t*>(map_), size_};
-        }
-        return copy_;
-    }
+    std::span<const std::uint8_t> bytes() const { return {data_, size_}; }
 
 private:
-    // Where a file cannot be mapped it is read in moderate pieces, which some file systems serve
-    // much faster than one huge read.
-    void readAll(int fd) {
-        copy_.resize(size_);
+    std::uint8_t* allocate(std::size_t size) {
+        if (size >= kLargeFile) {
+            const std::size_t rounded = (size + kHugePage - 1) / kHugePage * kHugePage;
+            regionSize_ = rounded + kHugePage; // room to start on a huge page boundary
+            void* region = ::mmap(nullptr, regionSize_, PROT_READ | PROT_WRITE,
+                                  MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+            if (region != MAP_FAILED) {
+                region_ = region;
+                auto aligned = (std::uintptr_t(region) + kHugePage - 1) & ~(kHugePage - 1);
+                // Only a hint: without huge pages the buffer works the same, just slower.
+                (void)::madvise(reinterpret_cast<void*>(aligned), rounded, MADV_HUGEPAGE);
+                data_ = reinterpret_cast<std::uint8_t*>(aligned);
+                return data_;
+            }
+            regionSize_ = 0;
+        }
+        copy_.resize(size);
+        data_ = copy_.data();
+        return data_;
+    }
+
+    // Read in moderate pieces, which some file systems serve much faster than one huge read. A
+    // file that shrank meanwhile simply ends early, which the reader then reports.
+    static std::size_t readAll(int fd, std::uint8_t* buffer, std::size_t size) {
         std::size_t done = 0;
-        while (done < copy_.size()) {
-            const ssize_t got =
-                ::read(fd, copy_.data() + done, std::min(kReadPiece, copy_.size() - done));
+        while (done < size) {
+            const ssize_t got = ::read(fd, buffer + done, std::min(kReadPiece, size - done));
             if (got < 0 && errno == EINTR) {
                 continue;
             }
@@ -79,13 +91,14 @@ private:
             }
             done += std::size_t(got);
         }
-        // A file that shrank while being read simply ends early, which the reader reports.
-        copy_.resize(done);
+        return done;
     }
 
-    void* map_ = nullptr;
-    std::size_t size_ = 0;
+    void* region_ = nullptr;
+    std::size_t regionSize_ = 0;
     std::vector<std::uint8_t> copy_;
+    std::uint8_t* data_ = nullptr;
+    std::size_t size_ = 0;
 };
 
 template <typename List, typename Read>
