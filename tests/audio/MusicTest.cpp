@@ -1,5 +1,6 @@
 // Music descriptions, the composer's parts and the seamless loop.
 #include "tools/audiobuild/Composer.h"
+#include "tools/audiobuild/Instruments.h"
 #include "tools/audiobuild/MusicRender.h"
 #include "tools/audiobuild/MusicScript.h"
 
@@ -87,6 +88,8 @@ TEST(Compose, RejectsBadPartSettings) {
         {"section A C\nform A\npart arp pattern=0a", "line 3: an arpeggio pattern uses"},
         {"section A C\nform A\npart drums kick=x-x-", "line 3: a drum pattern uses"},
         {"section A C\nform A\npart pad gian=0.2", "line 3: unknown key 'gian'"},
+        {"section A C\nform A\npart melody timbre=oboe", "line 3: unknown timbre 'oboe'"},
+        {"section A C\nform A\npart arp timbre=drums", "line 3: unknown timbre 'drums'"},
     };
     for (const auto& [text, message] : cases) {
         MusicSpec spec;
@@ -178,6 +181,29 @@ TEST(Compose, BassPadArpeggioAndDrumsFollowTheirPatterns) {
     }
     EXPECT_EQ(kicks, 40);
     EXPECT_EQ(hats, 40);
+}
+
+TEST(RenderNote, EveryTimbreStartsAndEndsInSilence) {
+    const int rate = 22050;
+    const std::pair<const char*, int> notes[] = {
+        {"pad", 60},   {"bass", 36},     {"pluck", 67},     {"epiano", 72}, {"bell", 84},
+        {"flute", 79}, {"drums", kKick}, {"drums", kSnare}, {"drums", kHat}};
+    for (const auto& [timbre, midi] : notes) {
+        for (double seconds : {0.05, 0.5, 4.0}) {
+            const Samples s = RenderNote(timbre, midi, 0.9, seconds, rate, 5);
+            SCOPED_TRACE(std::string(timbre) + " " + std::to_string(midi) + " for " +
+                         std::to_string(seconds) + " s");
+            ASSERT_GT(s.size(), 10u);
+            EXPECT_LT(std::fabs(s.front()), 1e-3f) << "a note must not start with a click";
+            EXPECT_LT(std::fabs(s.back()), 1e-3f) << "a note must not stop with a click";
+            const float peak = PeakOf(s);
+            EXPECT_GT(peak, 0.05f) << "the note is heard";
+            EXPECT_LT(peak, 2.0f) << "the note stays within a sensible level";
+            for (float v : s) {
+                ASSERT_TRUE(std::isfinite(v));
+            }
+        }
+    }
 }
 
 TEST(RenderLoop, HasTheLoopLengthAndNoJumpAtTheSeam) {

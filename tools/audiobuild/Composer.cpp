@@ -1,6 +1,7 @@
 // Composition of the parts of a piece.
 #include "tools/audiobuild/Composer.h"
 
+#include "tools/audiobuild/Instruments.h"
 #include "tools/audiobuild/Random.h"
 
 #include <algorithm>
@@ -386,6 +387,10 @@ std::optional<std::string> Compose(const MusicSpec& spec, Composition& out) {
         }
         if (auto error = r.Finish()) {
             return error;
+        }
+        if (!IsTimbre(track.timbre) || (track.timbre == "drums") != (part.kind == "drums")) {
+            return PartError(part, "unknown timbre '" + track.timbre +
+                                       "' (pad, bass, pluck, epiano, bell or flute)");
         }
         out.tracks.push_back(std::move(track));
     }
