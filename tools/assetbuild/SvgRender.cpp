@@ -5,6 +5,7 @@
 #include <cmath>
 #include <librsvg/rsvg.h>
 #include <memory>
+#include <sstream>
 
 namespace sixdice::art {
 namespace {
@@ -129,6 +130,45 @@ std::vector<RenderedImage> RenderCuts(const AssembledSource& source) {
     return images;
 }
 
+namespace {
+
+bool LabelFits(const AssembledSource& source, const PlateSpec& plate, PixelRect& ink) {
+    if (!InkBounds(source.svg, source.width, source.height, plate.id + "-label", ink)) {
+        return false;
+    }
+    // The label may use the bevel but must leave the rim, the plate's outer pixel, alone.
+    return ink.x >= plate.x1 + 1 && ink.y >= plate.y1 + 1 && ink.x + ink.width <= plate.x2 &&
+           ink.y + ink.height <= plate.y2;
+}
+
+} // namespace
+
+void ShrinkLabelsToFit(AssembledSource& source) {
+    constexpr double kSmallest = 6.0;
+    for (const PlateSpec& plate : source.plates) {
+        if (!plate.hasLabel || !plate.shrinkToFit) {
+            continue;
+        }
+        const std::string id = "id=\"" + plate.id + "-label\"";
+        const std::size_t element = source.svg.find(id);
+        const std::size_t sizeAt = source.svg.find("font-size=\"", element);
+        if (element == std::string::npos || sizeAt == std::string::npos) {
+            continue;
+        }
+        const std::size_t valueAt = sizeAt + 11;
+        const std::size_t valueEnd = source.svg.find('"', valueAt);
+        double size = std::stod(source.svg.substr(valueAt, valueEnd - valueAt));
+        PixelRect ink;
+        while (!LabelFits(source, plate, ink) && size > kSmallest) {
+            size -= 0.5;
+            const std::size_t end = source.svg.find('"', valueAt);
+            std::ostringstream value;
+            value << size;
+            source.svg.replace(valueAt, end - valueAt, value.str());
+        }
+    }
+}
+
 std::vector<std::string> CheckPlateLabels(const AssembledSource& source) {
     std::vector<std::string> faults;
     for (const PlateSpec& plate : source.plates) {
@@ -140,9 +180,7 @@ std::vector<std::string> CheckPlateLabels(const AssembledSource& source) {
             faults.push_back("the label of " + plate.id + " draws nothing");
             continue;
         }
-        // The label may use the bevel but must leave the rim, the plate's outer pixel, alone.
-        if (ink.x < plate.x1 + 1 || ink.y < plate.y1 + 1 || ink.x + ink.width > plate.x2 ||
-            ink.y + ink.height > plate.y2) {
+        if (!LabelFits(source, plate, ink)) {
             faults.push_back("the label of " + plate.id + " spills over its plate: ink " +
                              std::to_string(ink.x) + "," + std::to_string(ink.y) + " " +
                              std::to_string(ink.width) + "x" + std::to_string(ink.height) +

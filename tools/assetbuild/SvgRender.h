@@ -34,6 +34,10 @@ struct RenderedImage {
 };
 std::vector<RenderedImage> RenderCuts(const AssembledSource& source);
 
+// Sets the labels of plates marked fit="shrink" smaller, half a pixel at a time, until they lie
+// inside their plate (or reach 6 pixels).
+void ShrinkLabelsToFit(AssembledSource& source);
+
 // Every plate's label must lie inside its plate; returns one message per label that does not.
 std::vector<std::string> CheckPlateLabels(const AssembledSource& source);
 

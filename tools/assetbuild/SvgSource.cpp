@@ -123,6 +123,7 @@ std::string ExpandPlate(const std::map<std::string, std::string>& a, const std::
     }
     if (a.contains("label")) {
         spec.hasLabel = true;
+        spec.shrinkToFit = a.contains("fit") && a.at("fit") == "shrink";
         const double size = a.contains("size") ? std::stod(a.at("size")) : 16.0;
         double cx = x + w / 2.0;
         if (a.contains("label-x")) {

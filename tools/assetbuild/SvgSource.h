@@ -36,6 +36,7 @@ struct PlateSpec {
     int x2 = 0;
     int y2 = 0;
     bool hasLabel = false;
+    bool shrinkToFit = false; // the label (a build option, say) may be set smaller to fit
 };
 
 struct AssembledSource {

@@ -71,6 +71,7 @@ Options ParseOptions(const std::vector<std::string>& args, std::size_t from) {
 art::AssembledSource AssembleChecked(const std::string& file, const std::string& root,
                                      const art::Defines& defines) {
     art::AssembledSource source = art::AssembleSource(file, root, defines);
+    art::ShrinkLabelsToFit(source);
     const auto faults = art::CheckPlateLabels(source);
     if (!faults.empty()) {
         std::string message = file + ":";
