@@ -98,6 +98,11 @@ TEST_F(ZrkTool, FailedLoadPrintsEntriesSoFarThenTheMessageAlone) {
     EXPECT_EQ(o.out, "0 image empty name=\"ok\"\n1 image empty name=\"\"\n");
     EXPECT_EQ(o.err, "Error reading TPictureCollectionComponent.List: Error reading "
                      "TPictureCollectionItem.Picture.Data: DIB is invalid\n");
+    const std::string damaged = (dir_ / "damaged").string();
+    const Outcome x = RunZrk({"extract", (dir_ / "bad.zrk").string(), damaged});
+    EXPECT_EQ(x.exitCode, 1);
+    EXPECT_EQ(x.err, o.err);
+    EXPECT_TRUE(fs::exists(fs::path(damaged) / "list.txt")) << "what was read is still extracted";
     const std::string missing = (dir_ / "missing.zrk").string();
     const Outcome m = RunZrk({"list", missing});
     EXPECT_EQ(m.exitCode, 1);

@@ -285,7 +285,8 @@ Outcome ListCommand(const std::string& file) {
 
 Outcome ExtractCommand(const std::string& file, const std::string& dirName) {
     const LoadedList l = Load(file);
-    if (l.error) {
+    // A damaged file still gives up the entries read before the damage; the failure is reported.
+    if (l.error && l.images.entries.empty() && l.sounds.entries.empty()) {
         return Failed(*l.error);
     }
     const fs::path dir(dirName);
@@ -327,7 +328,10 @@ Outcome ExtractCommand(const std::string& file, const std::string& dirName) {
     if (!error) {
         error = WriteText(dir / kEntriesFile, entries);
     }
-    return error ? Failed(*error) : Outcome{};
+    if (error) {
+        return Failed(*error);
+    }
+    return l.error ? Failed(*l.error) : Outcome{};
 }
 
 Outcome PackCommand(ListKind kind, const std::string& dir, const std::string& outFile) {
