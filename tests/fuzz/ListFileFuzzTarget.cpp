@@ -1,6 +1,9 @@
 // Fuzz entry for the list-file reader: any bytes must load or fail cleanly, and what loads must
-// survive a write and a second read unchanged.
+// survive a write and a second read unchanged. The bitmap and wave file readers that `zrk pack`
+// uses on outside files get the same bytes.
+#include "media/listfile/BmpFile.h"
 #include "media/listfile/ListFile.h"
+#include "media/listfile/WavFile.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -65,11 +68,28 @@ void CheckSounds(std::span<const std::uint8_t> bytes) {
     Check(again == list);
 }
 
+void CheckFiles(std::span<const std::uint8_t> bytes) {
+    sixdice::media::Picture picture;
+    if (!sixdice::media::ReadBmpFile(bytes, picture)) {
+        Check(picture.pixels.size() == std::size_t(picture.width) * std::size_t(picture.height));
+        sixdice::media::Picture again;
+        Check(!sixdice::media::ReadBmpFile(sixdice::media::WriteBmpFile(picture), again));
+        Check(again == picture);
+    }
+    sixdice::media::SoundEntry sound;
+    if (!sixdice::media::ReadWavFile(bytes, sound)) {
+        sixdice::media::SoundEntry again;
+        Check(!sixdice::media::ReadWavFile(sixdice::media::WriteWaveImage(sound, true), again));
+        Check(again.format == sound.format && again.samples == sound.samples);
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::span<const std::uint8_t> bytes(data, size);
     CheckImages(bytes);
     CheckSounds(bytes);
+    CheckFiles(bytes);
     return 0;
 }

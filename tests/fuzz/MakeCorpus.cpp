@@ -174,6 +174,8 @@ void WriteCorpus() {
     flagged.str("List").u8(14).u8(2).u8(0).u8(1).u8(0).u8(0).u8(0);
     flagged.str("TChild").str("").str("X").u8(11).str("a").str("").u8(0).u8(0).u8(0);
     Put("flags_and_child.zrk", flagged.bytes());
+    Put("picture.bmp", WriteBmpFile(Checker(3, 3)));
+    Put("sound.wav", WriteWaveImage(SmallSounds().entries[0], true));
 }
 
 void WriteCrashers() {
