@@ -19,7 +19,7 @@ int PixelsOffTheButton(const media::Picture& picture, const HotRect& rect, Predi
     return off;
 }
 
-TEST(Button, EveryPlateCoversItsClickAndHoverRectangle) {
+TEST(ButtonPlate, EveryPlateCoversItsClickAndHoverRectangle) {
     for (const Language language : kLanguages) {
         SIXDICE_REQUIRE_ART(list, language);
         for (const Screen screen : AllScreens()) {
@@ -43,7 +43,7 @@ TEST(Button, EveryPlateCoversItsClickAndHoverRectangle) {
     }
 }
 
-TEST(Button, PlatesEndAtTheirRectangle) {
+TEST(ButtonPlate, PlatesEndAtTheirRectangle) {
     // Just outside the left and right ends of each button's middle row lies felt (or the edge of
     // the screen): the plate covers its rectangle exactly and does not promise a larger target.
     for (const Language language : kLanguages) {

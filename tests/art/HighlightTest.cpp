@@ -49,7 +49,7 @@ std::vector<Placed> AllHighlights() {
         GTEST_SKIP() << "no generated graphics file in " << SIXDICE_ASSET_DIR;                     \
     }
 
-TEST(Highlight, LiesWithinItsScreen) {
+TEST(HighlightImage, LiesWithinItsScreen) {
     SIXDICE_REQUIRE_HIGHLIGHTS(highlights);
     EXPECT_EQ(highlights.size(), 2u * 12u) << "twelve highlights per language";
     for (const Placed& p : highlights) {
@@ -60,7 +60,7 @@ TEST(Highlight, LiesWithinItsScreen) {
     }
 }
 
-TEST(Highlight, CoversTheWholeAreaThatLightsIt) {
+TEST(HighlightImage, CoversTheWholeAreaThatLightsIt) {
     // Where the game places a highlight one pixel inside its area, that pixel is the plate's
     // rim, which looks the same lit and unlit; everything else of the area must be covered.
     SIXDICE_REQUIRE_HIGHLIGHTS(highlights);
@@ -73,7 +73,7 @@ TEST(Highlight, CoversTheWholeAreaThatLightsIt) {
     }
 }
 
-TEST(Highlight, MatchesThePictureBeneathAtItsBorder) {
+TEST(HighlightImage, MatchesThePictureBeneathAtItsBorder) {
     SIXDICE_REQUIRE_HIGHLIGHTS(highlights);
     for (const Placed& p : highlights) {
         const int w = p.highlight->width;
@@ -95,7 +95,7 @@ TEST(Highlight, MatchesThePictureBeneathAtItsBorder) {
     }
 }
 
-TEST(Highlight, DiffersVisiblyFromTheButtonBeneath) {
+TEST(HighlightImage, DiffersVisiblyFromTheButtonBeneath) {
     SIXDICE_REQUIRE_HIGHLIGHTS(highlights);
     for (const Placed& p : highlights) {
         int changed = 0;

@@ -169,7 +169,7 @@ TEST(PlayerPlate, KeepsNamesReadableAndMarksThePlayerOnTurn) {
     }
 }
 
-TEST(Board, LeavesTheFiguresPlacesPlainAndLight) {
+TEST(BoardPicture, LeavesTheFiguresPlacesPlainAndLight) {
     for (const Language language : kLanguages) {
         SIXDICE_REQUIRE_ART(list, language);
         const media::Picture& board = list->entries[15].picture;
