@@ -1,0 +1,64 @@
+// The listing and message of every seed file, compared with the checked-in golden listing, so that
+// any change in what the reader makes of valid or broken files is a reviewed change.
+#include "tools/zrk/Commands.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <sstream>
+
+namespace sixdice::zrk {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string CurrentListing() {
+    std::vector<fs::path> files;
+    for (const auto& entry : fs::directory_iterator(SIXDICE_FUZZ_CORPUS_DIR)) {
+        const auto ext = entry.path().extension();
+        if (ext == ".zrk") {
+            files.push_back(entry.path());
+        }
+    }
+    std::sort(files.begin(), files.end());
+    std::string out;
+    for (const auto& f : files) {
+        const Outcome o = ListCommand(f.string());
+        out += "== " + f.filename().string() + " exit " + std::to_string(o.exitCode) + "\n" + o.out;
+        if (!o.err.empty()) {
+            out += "! " + o.err;
+        }
+    }
+    return out;
+}
+
+TEST(GoldenListing, SeedFilesListAsRecorded) {
+    const std::string current = CurrentListing();
+    const fs::path golden = fs::path(SIXDICE_GOLDEN_DIR) / "seed_listing.txt";
+    if (std::getenv("SIXDICE_UPDATE_GOLDEN") != nullptr) {
+        std::ofstream(golden, std::ios::binary) << current;
+        GTEST_SKIP() << "golden listing rewritten: " << golden;
+    }
+    std::ifstream in(golden, std::ios::binary);
+    ASSERT_TRUE(in) << "missing " << golden;
+    const std::string expected((std::istreambuf_iterator<char>(in)), {});
+    std::istringstream a(expected), b(current);
+    std::string la, lb;
+    int line = 0;
+    while (true) {
+        const bool ha = bool(std::getline(a, la)), hb = bool(std::getline(b, lb));
+        ++line;
+        if (!ha && !hb) {
+            break;
+        }
+        ASSERT_EQ(ha ? la : "<end>", hb ? lb : "<end>")
+            << "line " << line << " of " << golden
+            << " (run with SIXDICE_UPDATE_GOLDEN=1 to record a reviewed change)";
+    }
+}
+
+} // namespace
+} // namespace sixdice::zrk
