@@ -1,5 +1,4 @@
-// Decoding every stored DIB form (palettes, 16/24/32 bits, run-length coding) and writing 24-bit
-// ones.
+// Decoding every stored DIB form and writing the 24-bit one.
 #include "media/listfile/DibCodec.h"
 
 #include <algorithm>

@@ -1,5 +1,4 @@
-// Device-independent bitmaps: the 24-bit form the writer stores and the decoder for every stored
-// form.
+// Device-independent bitmaps: the writer's 24-bit form and the decoder for every stored form.
 #pragma once
 
 #include "media/listfile/ByteCursor.h"

@@ -1,6 +1,6 @@
-// Fuzz entry for the list-file reader: any bytes must load or fail cleanly, and what loads must
-// survive a write and a second read unchanged. The bitmap and wave file readers that `zrk pack`
-// uses on outside files get the same bytes.
+// Fuzz entry for the list-file reader and the bitmap and wave file readers.
+// Any bytes must load or fail cleanly, and what loads must survive a write and a second read
+// unchanged. The bitmap and wave readers are what `zrk pack` uses on outside files.
 #include "media/listfile/BmpFile.h"
 #include "media/listfile/ListFile.h"
 #include "media/listfile/WavFile.h"

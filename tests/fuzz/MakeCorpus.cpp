@@ -1,5 +1,5 @@
-// Writes the fuzzer's seed corpus (small valid and broken list files) and the hostile inputs kept
-// as must-not-crash regression files: make_fuzz_corpus CORPUS_DIR CRASHERS_DIR.
+// Generator of the fuzzer's seed corpus and of the hostile must-not-crash regression files.
+// Usage: make_fuzz_corpus CORPUS_DIR CRASHERS_DIR (small valid and broken list files).
 #include "media/listfile/BmpFile.h"
 #include "media/listfile/WavFile.h"
 #include "tests/media/TestStreams.h"

@@ -1,5 +1,5 @@
-// The listing and message of every seed file, compared with the checked-in golden listing, so that
-// any change in what the reader makes of valid or broken files is a reviewed change.
+// Every seed file's listing and message, compared with the checked-in golden listing.
+// Any change in what the reader makes of valid or broken files is thereby a reviewed change.
 #include "tools/zrk/Commands.h"
 
 #include <algorithm>
