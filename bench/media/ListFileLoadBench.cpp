@@ -93,6 +93,28 @@ void BM_LoadGraphicsFileFreshMemory(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadGraphicsFileFreshMemory)->Unit(benchmark::kMillisecond);
 
+// The game's own graphics file from the generated working directory, when the build made one.
+void BM_LoadGameGraphicsFile(benchmark::State& state) {
+    const std::string path = std::string(SIXDICE_ASSET_DIR) + "/grafika_cz.zrk";
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(path, ec);
+    if (ec) {
+        state.SkipWithError("no generated grafika_cz.zrk in the working directory");
+        return;
+    }
+    for (auto _ : state) {
+        ImageList list;
+        if (LoadImageList(path, list)) {
+            state.SkipWithError("load failed");
+            break;
+        }
+        benchmark::DoNotOptimize(list.entries.data());
+    }
+    state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(size));
+    state.counters["file_MB"] = double(size) / 1e6;
+}
+BENCHMARK(BM_LoadGameGraphicsFile)->Unit(benchmark::kMillisecond);
+
 // Parsing and decoding alone, from bytes already in memory.
 void BM_ReadGraphicsBytes(benchmark::State& state) {
     const GraphicsFile& file = File();
