@@ -47,5 +47,11 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", started.error.c_str());
         return 1;
     }
-    return app::RunGame(*started.services, loopOptions);
+    const int exitCode = app::RunGame(*started.services, loopOptions);
+    if (loopOptions.exitAfterFirstFrame && exitCode == 0) {
+        // Timing scripts take the moment this line arrives, before the services shut down.
+        std::puts("first frame presented");
+        std::fflush(stdout);
+    }
+    return exitCode;
 }

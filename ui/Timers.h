@@ -22,6 +22,7 @@ public:
     }
     void Disarm() { next_.reset(); }
     bool Armed() const { return next_.has_value(); }
+    Milliseconds Interval() const { return interval_; }
     std::optional<Milliseconds> Deadline() const { return next_; }
 
     // True when a tick is due; the next one is scheduled one interval on. Ticks missed while a

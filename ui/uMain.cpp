@@ -53,8 +53,32 @@ void Tmain::WindowDeactivated() {
 }
 
 std::optional<std::uint64_t> Tmain::TimeToNextTimer(std::uint64_t now) const {
-    return SleepUntilDeadline(now, musicOn_ ? musicTimer_.Deadline() : std::nullopt,
+    return SleepUntilDeadline(now, musicOn_ ? MusicTickDeadline(now) : std::nullopt,
                               passTimer_.Deadline());
+}
+
+std::optional<std::uint64_t> Tmain::MusicTickDeadline(std::uint64_t now) const {
+    std::optional<std::uint64_t> tick = musicTimer_.Deadline();
+    if (!tick) {
+        return std::nullopt;
+    }
+    // Every tick before the piece can have reached its end finds nothing to do, so the loop
+    // sleeps through them to the first tick at or after the end; the piece still restarts
+    // within one 10 ms tick of ending, and an idle menu with music wakes once per round.
+    const media::MediaPlayer& player = services_.music();
+    if (!player.IsOpen() || !player.IsPlaying()) {
+        return tick;
+    }
+    const std::int64_t remaining = player.Length() - player.Position();
+    if (remaining <= 0) {
+        return tick;
+    }
+    const std::uint64_t end = now + std::uint64_t(remaining);
+    if (end <= *tick) {
+        return tick;
+    }
+    const std::uint64_t interval = musicTimer_.Interval();
+    return *tick + (end - *tick + interval - 1) / interval * interval;
 }
 
 void Tmain::RunDueTimers(std::uint64_t now) {

@@ -44,7 +44,8 @@ public:
     void DXDrawMouseMove(int x, int y);
     void PointerMoved(int x, int y);
 
-    // The music restart loop, ticked every 10 ms while music is on.
+    // The music restart loop, ticked on a 10 ms grid while music is on (ticks that cannot find
+    // the piece at its end are slept through).
     void TimerTimer();
     // Starts the music named by a settings line ("0" = none): "hudba/" + the line, open, play.
     void StartMusic(const std::string& settingsLine);
@@ -98,6 +99,7 @@ public:
 
 private:
     void SetFont(int points, media::Rgb colour);
+    std::optional<std::uint64_t> MusicTickDeadline(std::uint64_t now) const;
     void DrawGameTexts();
 
     media::Services& services_;

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Whole-process figures of the real executable: start-up to the first menu frame (including the
-# process's own start and exit, so an upper bound) and CPU used idling on the menu with its music,
-# each headless and in an X server (Xvfb).
+# process's own start and library loading) and CPU used idling on the menu with its music, each
+# headless and in an X server (Xvfb).
 #   process_bench.sh SIXDICE ASSET_DIR [RUNS]
 set -euo pipefail
 game=$1
@@ -14,12 +14,21 @@ if [[ ! -e "$assets/nastaveni.zrk" ]]; then
     exit 1
 fi
 
+# From exec to the line the game prints once its first frame is presented (its shutdown is not
+# counted).
 startup_ms() {
-    local times=() t0 t1
+    local times=() t0 t1 line
     for _ in $(seq 1 "$runs"); do
         t0=$(date +%s%N)
-        (cd "$assets" && "$game" --exit-after-first-frame >/dev/null 2>&1)
-        t1=$(date +%s%N)
+        {
+            read -r line
+            t1=$(date +%s%N)
+            cat >/dev/null
+        } < <(cd "$assets" && exec "$game" --exit-after-first-frame 2>/dev/null)
+        if [[ "$line" != "first frame presented" ]]; then
+            echo "the game did not show its first frame" >&2
+            exit 1
+        fi
         times+=($(((t1 - t0) / 1000)))
     done
     printf '%s\n' "${times[@]}" | sort -n | awk '{a[NR]=$1} END {
