@@ -21,19 +21,20 @@ TEST_F(HeadlessSound, EveryRecordingKindIsConvertedAtLoad) {
     list.entries.push_back(PcmTone(16, 1, 48000, 100));
     list.entries.push_back(PcmTone(8, 2, 8000, 100));
     list.entries.push_back(ImaAdpcmTone(22050, 100));
+    list.entries.push_back(MsAdpcmTone(22050, 100));
     SoundEntry odd = PcmTone(16, 2, 22050, 100);
     odd.samples.resize(odd.samples.size() - 3); // ends inside a sample frame
     list.entries.push_back(odd);
     list.entries.push_back(SoundEntry{}); // no recording
     const MediaError e = sound().SetSoundList(ThroughListFile(list));
     EXPECT_FALSE(e) << *e;
-    EXPECT_EQ(sound().SoundCount(), 7);
-    for (int i = 0; i < 6; ++i) {
+    EXPECT_EQ(sound().SoundCount(), 8);
+    for (int i = 0; i < 7; ++i) {
         EXPECT_FALSE(sound().PlaySound(i, false));
         EXPECT_EQ(sound().Sounding(i), 1) << "sound " << i << " plays";
     }
-    EXPECT_FALSE(sound().PlaySound(6, true)) << "an empty entry is silent, not an error";
-    EXPECT_EQ(sound().Sounding(6), 0);
+    EXPECT_FALSE(sound().PlaySound(7, true)) << "an empty entry is silent, not an error";
+    EXPECT_EQ(sound().Sounding(7), 0);
 }
 
 TEST_F(HeadlessSound, AFormatTheDecoderDoesNotKnowStaysSilentAndIsReported) {

@@ -122,6 +122,55 @@ SoundEntry ImaAdpcmTone(int rate, int milliseconds) {
     return e;
 }
 
+SoundEntry MsAdpcmTone(int rate, int milliseconds) {
+    constexpr int kBlockAlign = 256;
+    constexpr int kSamplesPerBlock = (kBlockAlign - 7) * 2 + 2;
+    constexpr int kCoefficients[7][2] = {{256, 0}, {512, -256}, {0, 0},     {192, 64},
+                                         {240, 0}, {460, -208}, {392, -232}};
+    constexpr int kAdaptation[16] = {230, 230, 230, 230, 307, 409, 512, 614,
+                                     768, 614, 512, 409, 307, 230, 230, 230};
+    SoundEntry e;
+    e.format = FormatBlock(2, 1, rate, rate * kBlockAlign / kSamplesPerBlock, kBlockAlign, 4);
+    Put16(e.format, 32); // extra bytes: samples per block, predictor count, 7 pairs
+    Put16(e.format, kSamplesPerBlock);
+    Put16(e.format, 7);
+    for (const auto& c : kCoefficients) {
+        Put16(e.format, c[0]);
+        Put16(e.format, c[1]);
+    }
+    const long total = long(rate) * milliseconds / 1000;
+    const long blocks = (total + kSamplesPerBlock - 1) / kSamplesPerBlock;
+    auto sample = [rate](long i) { return int(std::lround(Sine(i, rate) * 32767)); };
+    for (long b = 0; b < blocks; ++b) {
+        long i = b * kSamplesPerBlock;
+        // Predictor 1 (512, -256) follows a smooth tone closely.
+        int delta = 16;
+        int s2 = sample(i++); // the older of the two header samples
+        int s1 = sample(i++);
+        e.samples.push_back(1);
+        Put16(e.samples, delta);
+        Put16(e.samples, s1);
+        Put16(e.samples, s2);
+        auto encode = [&](int target) {
+            const int predicted = (s1 * kCoefficients[1][0] + s2 * kCoefficients[1][1]) / 256;
+            const int error = target - predicted;
+            int nibble = std::clamp(int(std::lround(double(error) / delta)), -8, 7);
+            const int decoded = std::clamp(predicted + nibble * delta, -32768, 32767);
+            s2 = s1;
+            s1 = decoded;
+            const int code = nibble & 0x0F;
+            delta = std::max(16, kAdaptation[code] * delta / 256);
+            return code;
+        };
+        for (int n = 0; n < kBlockAlign - 7; ++n) {
+            const int high = encode(sample(i++));
+            const int low = encode(sample(i++));
+            e.samples.push_back(std::uint8_t((high << 4) | low));
+        }
+    }
+    return e;
+}
+
 bool WriteOggTone(const std::string& fileName, int milliseconds) {
     constexpr int kRate = 22050;
     FILE* out = std::fopen(fileName.c_str(), "wb");

@@ -15,6 +15,9 @@ SoundEntry PcmTone(int bits, int channels, int rate, int milliseconds);
 // The same tone in IMA ADPCM (4 bits, mono, 256-byte blocks), encoded here.
 SoundEntry ImaAdpcmTone(int rate, int milliseconds);
 
+// The same tone in Microsoft ADPCM (4 bits, mono, 256-byte blocks, the seven standard predictors).
+SoundEntry MsAdpcmTone(int rate, int milliseconds);
+
 // Writes a mono OGG Vorbis file holding a sine tone; returns false when encoding failed.
 bool WriteOggTone(const std::string& fileName, int milliseconds);
 
