@@ -43,8 +43,7 @@ public:
             return false;
         }
         struct stat st {};
-        const bool usable =
-            ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::flock(fd, LOCK_SH | LOCK_NB) == 0;
+        const bool usable = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && !heldByWriter(fd);
         if (usable) {
             std::uint8_t* buffer = allocate(std::size_t(st.st_size));
             size_ = readAll(fd, buffer, std::size_t(st.st_size));
@@ -56,6 +55,11 @@ public:
     std::span<const std::uint8_t> bytes() const { return {data_, size_}; }
 
 private:
+    // Only a writer's exclusive lock keeps us out; where the file system has no locks we read on.
+    static bool heldByWriter(int fd) {
+        return ::flock(fd, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    }
+
     std::uint8_t* allocate(std::size_t size) {
         if (size >= kLargeFile) {
             const std::size_t rounded = (size + kHugePage - 1) / kHugePage * kHugePage;

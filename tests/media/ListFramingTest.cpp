@@ -1,9 +1,11 @@
 // Resource header, object stream framing, failure texts with their wrapping, and partial lists.
 #include "TestStreams.h"
 
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 namespace sixdice::media::test {
@@ -245,6 +247,20 @@ TEST_F(LoadFromDisk, LoadsWhatSaveBytesWrote) {
     EXPECT_EQ(back.entries[1].name, "two");
     EXPECT_TRUE(SaveBytes((dir_ / "no" / "such" / "x").string(), Bytes{1}))
         << "a folder that does not exist cannot take the file";
+}
+
+TEST_F(LoadFromDisk, AWriterHoldingTheFileKeepsItClosed) {
+    const std::string name = (dir_ / "busy.zrk").string();
+    ASSERT_FALSE(SaveBytes(name, WriteSoundList({}, "z")));
+    const int writer = ::open(name.c_str(), O_RDWR);
+    ASSERT_GE(writer, 0);
+    ASSERT_EQ(::flock(writer, LOCK_EX), 0);
+    SoundList list;
+    auto error = LoadSoundList(name, list);
+    EXPECT_TRUE(error && *error == "Cannot open file " + name);
+    ::flock(writer, LOCK_UN);
+    EXPECT_FALSE(LoadSoundList(name, list)) << "readable again once the writer lets go";
+    ::close(writer);
 }
 
 } // namespace
