@@ -1,6 +1,6 @@
 // Start-up, idle and pointer-movement costs of the game on the headless media services.
 // The working folder is the build's generated one (SIXDICE_ASSET_DIR), so real artwork and music
-// are measured.
+// are measured. In an X server: SIXDICE_BENCH_WINDOWED=1 xvfb-run -a ./bench_app
 #include "app/MessageLoop.h"
 #include "app/SettingsFile.h"
 #include "game/Clock.h"
@@ -9,8 +9,10 @@
 
 #include <benchmark/benchmark.h>
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <string>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -29,9 +31,11 @@ bool EnterAssetFolder(benchmark::State& state) {
     return true;
 }
 
+// Headless unless SIXDICE_BENCH_WINDOWED=1 asks for the display (for example under xvfb-run).
 std::unique_ptr<media::Services> Headless() {
     media::ServiceOptions options;
-    options.headless = true;
+    const char* windowed = std::getenv("SIXDICE_BENCH_WINDOWED");
+    options.headless = !(windowed && std::string(windowed) == "1");
     options.applicationTitle = std::string(ui::ApplicationTitle);
     return media::CreateSdlServices(options).services;
 }
