@@ -2,6 +2,7 @@
 #pragma once
 
 #include "game/Language.h"
+#include "ui/ScreenTables.h"
 
 namespace sixdice::ui::catalogue {
 
@@ -60,13 +61,10 @@ inline constexpr int Typing = 13;
 inline constexpr int Count = 14; // the sound file holds at least sounds 0..Count-1
 } // namespace sound
 
-struct Position {
-    int x = 0;
-    int y = 0;
-    friend constexpr bool operator==(const Position&, const Position&) = default;
-};
+using Position = ui::Position;
 
-// Where the highlight images go; several differ between the Czech and English artwork.
+// Where the highlight images go; several differ between the Czech and English artwork. Read from
+// the screens' hot-area tables, which hold each highlight beside the area it lights.
 struct HighlightPositions {
     Position menuNewGame;
     Position menuRules;
@@ -82,38 +80,22 @@ struct HighlightPositions {
     Position webLink2;
 };
 
-inline constexpr HighlightPositions CzechHighlights{
-    .menuNewGame = {154, 31},
-    .menuRules = {79, 116},
-    .menuExit = {31, 203},
-    .menuMail = {2, 3},
-    .setupBack = {335, 273},
-    .setupStart = {18, 249},
-    .gameThrow = {79, 93},
-    .gamePass = {325, 43},
-    .highscoreBack = {282, 277},
-    .highscoreSend = {5, 277},
-    .webLink1 = {44, 427},
-    .webLink2 = {299, 427},
-};
-
-inline constexpr HighlightPositions EnglishHighlights{
-    .menuNewGame = {155, 34},
-    .menuRules = {101, 117},
-    .menuExit = {31, 202},
-    .menuMail = {2, 3},
-    .setupBack = {332, 273},
-    .setupStart = {18, 250},
-    .gameThrow = {81, 93},
-    .gamePass = {348, 43},
-    .highscoreBack = {336, 279},
-    .highscoreSend = {5, 277},
-    .webLink1 = {44, 427},
-    .webLink2 = {299, 427},
-};
-
-constexpr const HighlightPositions& Highlights(game::Language language) {
-    return language == game::Language::Czech ? CzechHighlights : EnglishHighlights;
+inline HighlightPositions Highlights(game::Language language) {
+    const auto at = [language](AreaId id) { return AreaOf(language, id).highlightAt; };
+    return {
+        .menuNewGame = at(AreaId::NewGame),
+        .menuRules = at(AreaId::Rules),
+        .menuExit = at(AreaId::Exit),
+        .menuMail = at(AreaId::AuthorMail),
+        .setupBack = at(AreaId::SetupBack),
+        .setupStart = at(AreaId::SetupStart),
+        .gameThrow = at(AreaId::Throw),
+        .gamePass = at(AreaId::Pass),
+        .highscoreBack = at(AreaId::BackToMenu),
+        .highscoreSend = at(AreaId::SendOnline),
+        .webLink1 = at(AreaId::WebLink1),
+        .webLink2 = at(AreaId::WebLink2),
+    };
 }
 
 } // namespace sixdice::ui::catalogue

@@ -1,101 +1,132 @@
-// The click and hover rectangles and highlight positions of both languages, screen by screen.
+// The screens' areas as the art sees them: names, kinds and drawing order over the game's tables.
 #include "tools/assetbuild/HotAreas.h"
+
+#include "game/GameRects.h"
+#include "ui/ScreenTables.h"
 
 #include <algorithm>
 
 namespace sixdice::art {
 namespace {
 
-HotArea Button(std::string name, HotRect click, int image, int hx, int hy) {
-    return {std::move(name), AreaKind::Button, click, click, image, hx, hy};
-}
+using ui::AreaId;
 
-ScreenLayout Menu(Language language) {
-    const bool cz = language == Language::Czech;
-    ScreenLayout layout{Screen::Menu, "menu", 400, 300, 0, {}};
-    layout.areas = {
-        cz ? Button("new game", {154, 30, 282, 60}, 1, 154, 31)
-           : Button("new game", {154, 34, 305, 67}, 1, 155, 34),
-        cz ? Button("rules", {80, 117, 195, 143}, 2, 79, 116)
-           : Button("rules", {101, 118, 175, 148}, 2, 101, 117),
-        cz ? Button("exit", {32, 204, 115, 232}, 3, 31, 203)
-           : Button("exit", {31, 205, 94, 233}, 3, 31, 202),
-        Button("author mail", {2, 4, 73, 37}, 4, 2, 3),
-        Button("on-line table", {272, 250, 400, 300}, -1, 0, 0),
-        {"language flag", AreaKind::Flag, {0, 276, 32, 300}, {0, 276, 33, 300}, -1, 0, 0},
+struct Named {
+    AreaId id;
+    const char* name;
+    AreaKind kind;
+};
+
+// Each screen's areas in the order the contact sheet and the art tests go through them.
+const std::vector<Named>& NamesOf(Screen screen) {
+    static const std::vector<Named> menu{
+        {AreaId::NewGame, "new game", AreaKind::Button},
+        {AreaId::Rules, "rules", AreaKind::Button},
+        {AreaId::Exit, "exit", AreaKind::Button},
+        {AreaId::AuthorMail, "author mail", AreaKind::Button},
+        {AreaId::OnlineTable, "on-line table", AreaKind::Button},
+        {AreaId::LanguageFlag, "language flag", AreaKind::Flag},
     };
-    return layout;
-}
-
-ScreenLayout Setup(Language language) {
-    const bool cz = language == Language::Czech;
-    ScreenLayout layout{Screen::Setup, "setup", 400, 300, 6, {}};
-    if (cz) {
-        layout.areas = {Button("back", {335, 273, 388, 294}, 7, 335, 273),
-                        Button("start", {18, 249, 107, 275}, 8, 18, 249)};
-    } else {
-        HotArea start = Button("start", {19, 252, 106, 281}, 8, 18, 250);
-        start.hover = {18, 252, 106, 281};
-        layout.areas = {Button("back", {333, 274, 392, 290}, 7, 332, 273), start};
-    }
-    return layout;
-}
-
-ScreenLayout Game(Language language) {
-    const bool cz = language == Language::Czech;
-    ScreenLayout layout{Screen::Game, "game", 547, 448, 15, {}};
-    layout.areas = {
-        Button("web link 1", {45, 428, 242, 441}, 27, 44, 427),
-        Button("web link 2", {300, 427, 501, 444}, 26, 299, 427),
-        cz ? Button("pass", {325, 43, 523, 65}, 21, 325, 43)
-           : Button("pass", {349, 43, 499, 65}, 21, 348, 43),
-        cz ? Button("throw", {80, 94, 224, 113}, 20, 79, 93)
-           : Button("throw", {82, 94, 208, 109}, 20, 81, 93),
+    static const std::vector<Named> setup{
+        {AreaId::SetupBack, "back", AreaKind::Button},
+        {AreaId::SetupStart, "start", AreaKind::Button},
     };
-    for (int d = 1; d <= 6; ++d) {
-        const HotRect die{10 + 50 * (d - 1), 52, 40 + 50 * (d - 1), 82};
-        layout.areas.push_back({"die " + std::to_string(d), AreaKind::Die, die, die, -1, 0, 0});
+    static const std::vector<Named> game{
+        {AreaId::WebLink1, "web link 1", AreaKind::Button},
+        {AreaId::WebLink2, "web link 2", AreaKind::Button},
+        {AreaId::Pass, "pass", AreaKind::Button},
+        {AreaId::Throw, "throw", AreaKind::Button},
+        {AreaId::Die1, "die 1", AreaKind::Die},
+        {AreaId::Die2, "die 2", AreaKind::Die},
+        {AreaId::Die3, "die 3", AreaKind::Die},
+        {AreaId::Die4, "die 4", AreaKind::Die},
+        {AreaId::Die5, "die 5", AreaKind::Die},
+        {AreaId::Die6, "die 6", AreaKind::Die},
+    };
+    static const std::vector<Named> highscore{
+        {AreaId::SendOnline, "send on-line", AreaKind::Button},
+        {AreaId::BackToMenu, "back to menu", AreaKind::Button},
+    };
+    switch (screen) {
+    case Screen::Menu:
+        return menu;
+    case Screen::Setup:
+        return setup;
+    case Screen::Game:
+        return game;
+    case Screen::Highscore:
+        return highscore;
     }
-    // Score-sheet cells: one column per player, one row per cell (rows 9 to 12 pixels high).
-    const int columns[4][2] = {{6, 133}, {141, 268}, {276, 403}, {411, 538}};
-    const int rowEnds[13] = {168, 184, 199, 214, 229, 244, 262, 277, 289, 307, 321, 337, 352};
-    for (int p = 0; p < 4; ++p) {
-        for (int k = 0; k < 13; ++k) {
-            const HotRect cell{columns[p][0], 161 + 15 * k, columns[p][1], rowEnds[k]};
-            layout.areas.push_back(
-                {"cell " + std::to_string(k + 1) + " of player " + std::to_string(p + 1),
-                 AreaKind::Cell, cell, cell, -1, 0, 0});
+    return menu;
+}
+
+game::Screen GameScreenOf(Screen screen) {
+    switch (screen) {
+    case Screen::Menu:
+        return game::Screen::Menu;
+    case Screen::Setup:
+        return game::Screen::PlayerSetup;
+    case Screen::Game:
+        return game::Screen::Game;
+    case Screen::Highscore:
+        return game::Screen::Highscore;
+    }
+    return game::Screen::Menu;
+}
+
+const char* SlugOf(Screen screen) {
+    switch (screen) {
+    case Screen::Menu:
+        return "menu";
+    case Screen::Setup:
+        return "setup";
+    case Screen::Game:
+        return "game";
+    case Screen::Highscore:
+        return "highscore";
+    }
+    return "menu";
+}
+
+HotArea FromTable(const Named& named, Language language) {
+    const ui::ScreenArea& area = ui::AreaOf(language, named.id);
+    HotArea hot{named.name, named.kind, area.click, area.click, -1, 0, 0};
+    // A die has no hover mark of its own; its plate is drawn over its click rectangle.
+    if (area.mark != ui::HoverMark::None) {
+        hot.hover = area.hover;
+    }
+    if (area.mark == ui::HoverMark::Highlight) {
+        hot.highlight = area.highlight;
+        hot.highlightX = area.highlightAt.x;
+        hot.highlightY = area.highlightAt.y;
+    }
+    return hot;
+}
+
+// Score-sheet cells: one column per player, one row per cell, as the rules test them.
+void AddSheetCells(std::vector<HotArea>& areas) {
+    for (int player = 1; player <= 4; ++player) {
+        for (int cell = 1; cell <= 13; ++cell) {
+            const HotRect rect = game::SheetCell(player, cell);
+            areas.push_back(
+                {"cell " + std::to_string(cell) + " of player " + std::to_string(player),
+                 AreaKind::Cell, rect, rect, -1, 0, 0});
         }
     }
-    return layout;
-}
-
-ScreenLayout Highscore(Language language) {
-    const bool cz = language == Language::Czech;
-    ScreenLayout layout{Screen::Highscore, "highscore", 400, 300, 22, {}};
-    layout.areas = {
-        cz ? Button("send on-line", {6, 277, 180, 294}, 24, 5, 277)
-           : Button("send on-line", {6, 277, 162, 294}, 24, 5, 277),
-        cz ? Button("back to menu", {283, 277, 393, 294}, 23, 282, 277)
-           : Button("back to menu", {337, 279, 389, 290}, 23, 336, 279),
-    };
-    return layout;
 }
 
 } // namespace
 
 ScreenLayout LayoutOf(Screen screen, Language language) {
-    switch (screen) {
-    case Screen::Menu:
-        return Menu(language);
-    case Screen::Setup:
-        return Setup(language);
-    case Screen::Game:
-        return Game(language);
-    case Screen::Highscore:
-        return Highscore(language);
+    const ui::ScreenTable& table = ui::TableOf(language, GameScreenOf(screen));
+    ScreenLayout layout{screen, SlugOf(screen), table.width, table.height, table.background, {}};
+    for (const Named& named : NamesOf(screen)) {
+        layout.areas.push_back(FromTable(named, language));
     }
-    return Menu(language);
+    if (screen == Screen::Game) {
+        AddSheetCells(layout.areas);
+    }
+    return layout;
 }
 
 std::vector<Screen> AllScreens() {
@@ -107,8 +138,10 @@ std::string LanguageSlug(Language language) {
 }
 
 HotRect ClipToScreen(const HotRect& rect, int width, int height) {
-    return {std::max(rect.x1, 0), std::max(rect.y1, 0), std::min(rect.x2, width - 1),
-            std::min(rect.y2, height - 1)};
+    return {.x1 = std::max(rect.x1, 0),
+            .x2 = std::min(rect.x2, width - 1),
+            .y1 = std::max(rect.y1, 0),
+            .y2 = std::min(rect.y2, height - 1)};
 }
 
 } // namespace sixdice::art

@@ -1,23 +1,20 @@
 // The game's clickable areas and highlight places per screen and language, as the art must meet
-// them.
+// them: the game's own hot-area tables, with the names and kinds the drawings need.
 #pragma once
+
+#include "game/Language.h"
+#include "game/Rect.h"
 
 #include <string>
 #include <vector>
 
 namespace sixdice::art {
 
-enum class Language { Czech, English };
+using Language = game::Language;
 enum class Screen { Menu, Setup, Game, Highscore };
 
 // Inclusive pixel bounds [x1..x2] x [y1..y2].
-struct HotRect {
-    int x1 = 0;
-    int y1 = 0;
-    int x2 = 0;
-    int y2 = 0;
-    bool Contains(int x, int y) const { return x >= x1 && x <= x2 && y >= y1 && y <= y2; }
-};
+using HotRect = game::Rect;
 
 // What the art draws under an area: a gold plate, the language flag, a die's marker place or a
 // score-sheet cell.
