@@ -62,7 +62,8 @@ struct ScreenArea {
     AreaId id;
     game::Rect click;
     HoverMark mark = HoverMark::None;
-    game::Rect hover;        // the click rectangle, except where the hover reaches a pixel further
+    game::Rect hover;        // the click rectangle, except where the hover reaches a pixel further;
+                             // empty for an area without a mark
     int highlight = -1;      // image drawn by a Highlight mark
     Position highlightAt;    // where that image goes
     bool hoverSound = false; // sound 1 accompanies the mark
@@ -76,7 +77,9 @@ struct ScreenTable {
     // Menu and setup redraw the background under every mark; the game and highscore screens draw
     // the mark over the current picture and remove it by redrawing the whole screen.
     bool markRedrawsBackground = false;
-    std::span<const ScreenArea> areas; // in the order the click dispatch tests them
+    // In the order the click dispatch tests them. No two areas of a screen overlap, so the hover
+    // feedback finds the same area whatever order it tests them in.
+    std::span<const ScreenArea> areas;
 };
 
 // The table of one screen in one language. "čekej" and "konec hry" show the game board's layout

@@ -206,6 +206,7 @@ TEST(ScreenTables, EachHighlightIsItsButtonsImageAndSound) {
             const ScreenArea& area = AreaOf(language, AreaId(int(AreaId::Die1) + die - 1));
             EXPECT_EQ(DieOf(area.id), die);
             EXPECT_EQ(area.mark, HoverMark::None) << "die " << die;
+            EXPECT_FALSE(area.hover.Contains(area.click.x1, area.click.y1)) << "die " << die;
         }
     }
 }
