@@ -12,10 +12,12 @@ constexpr Uint32 kPixelFormat = SDL_PIXELFORMAT_RGB888; // 0x00RRGGBB in a 32-bi
 
 } // namespace
 
-SdlGraphics::SdlGraphics(SDL_Window* window, Size size, bool headless)
+SdlGraphics::SdlGraphics(SDL_Window* window, Size size, bool headless, bool softwareRenderer)
     : window_(window), headless_(headless), canvas_(fonts_), overlayCanvas_(fonts_) {
-    renderer_.reset(
-        SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC));
+    if (!softwareRenderer) {
+        renderer_.reset(
+            SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC));
+    }
     if (!renderer_)
         renderer_.reset(SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE));
     if (!renderer_) {

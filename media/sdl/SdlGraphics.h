@@ -13,9 +13,10 @@ namespace sixdice::media::sdl {
 
 class SdlGraphics final : public Graphics {
 public:
-    // Creates the renderer (vsync; software when nothing better exists) for the window and a
-    // surface of the given size. In headless mode a present does everything but the final flip.
-    SdlGraphics(SDL_Window* window, Size size, bool headless);
+    // Creates the renderer for the window (accelerated with vsync unless `softwareRenderer`;
+    // software when nothing better exists) and a surface of the given size. In headless mode a
+    // present does everything but the final flip.
+    SdlGraphics(SDL_Window* window, Size size, bool headless, bool softwareRenderer = false);
     // Empty when the constructor succeeded, else the failure's text.
     const std::string& Failure() const { return failure_; }
 

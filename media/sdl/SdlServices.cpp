@@ -1,4 +1,5 @@
 // CreateSdlServices: starts SDL and its mixer and fonts, then builds every service on them.
+#include "media/OutputChoice.h"
 #include "media/Services.h"
 #include "media/sdl/SdlDesktop.h"
 #include "media/sdl/SdlEvents.h"
@@ -17,10 +18,13 @@ namespace {
 // SDL, its mixer and its font engine, started in this order and shut down in reverse.
 class SdlSession {
 public:
-    bool Start(bool headless, std::string& error) {
+    bool Start(bool headless, const OutputFacts& outputs, std::string& error) {
         if (headless) {
             SDL_SetHint(SDL_HINT_VIDEODRIVER, "dummy");
             SDL_SetHint(SDL_HINT_AUDIODRIVER, "dummy");
+        } else if (const std::string driver = AudioDriverFor(outputs); !driver.empty()) {
+            // A normal-priority hint: SDL_AUDIODRIVER in the environment still decides.
+            SDL_SetHint(SDL_HINT_AUDIODRIVER, driver.c_str());
         }
         // The game decides itself what a close request does, so SDL must not quit on its own.
         SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
@@ -144,7 +148,15 @@ ServicesResult CreateSdlServices(const ServiceOptions& options) {
     SDL_SetHint(SDL_HINT_APP_NAME, options.applicationTitle.c_str());
     if (!options.vsync)
         SDL_SetHint(SDL_HINT_RENDER_VSYNC, "0");
-    if (!s->session->Start(headless, result.error))
+    const OutputFacts outputs = ProbeOutputs(MachineOutputPlaces());
+    // Without a GPU, OpenGL is Mesa's software rasteriser, which costs a large part of start-up
+    // and of every present; SDL's software renderer draws the same pixels. SDL_RENDER_DRIVER in
+    // the environment still picks a renderer of the user's choice.
+    const bool softwareRenderer =
+        headless || (PreferSoftwareRenderer(outputs) && !SDL_GetHint(SDL_HINT_RENDER_DRIVER));
+    if (softwareRenderer)
+        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    if (!s->session->Start(headless, outputs, result.error))
         return result;
 
     const Size size = SurfaceSize(options.layout);
@@ -155,7 +167,8 @@ ServicesResult CreateSdlServices(const ServiceOptions& options) {
         result.error = "Cannot create the window: " + SdlErrorText();
         return result;
     }
-    s->graphicsPart = std::make_unique<SdlGraphics>(s->sdlWindow.get(), size, headless);
+    s->graphicsPart =
+        std::make_unique<SdlGraphics>(s->sdlWindow.get(), size, headless, softwareRenderer);
     if (!s->graphicsPart->Failure().empty()) {
         result.error = s->graphicsPart->Failure();
         return result;
