@@ -2,6 +2,7 @@
 #include "media/sdl/SdlEvents.h"
 
 #include <algorithm>
+#include <ctime>
 
 namespace sixdice::media::sdl {
 namespace {
@@ -44,6 +45,20 @@ Modifiers ModifiersOf(Uint16 mod) {
     return {(mod & KMOD_SHIFT) != 0, (mod & KMOD_CTRL) != 0, (mod & KMOD_ALT) != 0};
 }
 
+// The longest single sleep of a headless wait: a bound on how late a quit signal that reached
+// another thread is noticed. SDL's own threads block those signals, so one normally cuts the
+// sleep short at once.
+constexpr std::uint64_t HeadlessSleepSlice = 250;
+
+// Sleeps up to `milliseconds`; returns early when a signal handler ran (SDL's quit handler sets
+// its flag there, and the next poll turns it into SDL_QUIT). SDL_Delay would sleep on through it.
+void SleepUnlessSignalled(std::uint64_t milliseconds) {
+    timespec wanted{};
+    wanted.tv_sec = static_cast<std::time_t>(milliseconds / 1000);
+    wanted.tv_nsec = static_cast<long>(milliseconds % 1000) * 1'000'000L;
+    (void)nanosleep(&wanted, nullptr);
+}
+
 } // namespace
 
 SdlEvents::SdlEvents(SDL_Window* window, SdlWindow& owner, SdlGraphics& graphics, bool headless)
@@ -56,7 +71,8 @@ bool SdlEvents::NextSdlEvent(SDL_Event& e, int milliseconds) {
     if (!headless_)
         return SDL_WaitEventTimeout(&e, milliseconds) != 0;
     // The dummy video driver cannot block on its queue, and SDL would poll it every millisecond.
-    // Nothing from outside reaches a headless window but a quit signal, so 10 ms slices serve.
+    // Nothing from outside reaches a headless window but a quit signal, which interrupts the
+    // sleep, so the wait sleeps through to its deadline.
     const std::uint64_t deadline = SDL_GetTicks64() + std::uint64_t(milliseconds);
     for (;;) {
         if (SDL_PollEvent(&e))
@@ -64,7 +80,7 @@ bool SdlEvents::NextSdlEvent(SDL_Event& e, int milliseconds) {
         const std::uint64_t now = SDL_GetTicks64();
         if (now >= deadline)
             return false;
-        SDL_Delay(Uint32(std::min<std::uint64_t>(deadline - now, 10)));
+        SleepUnlessSignalled(std::min(deadline - now, HeadlessSleepSlice));
     }
 }
 
