@@ -32,8 +32,10 @@ bool EnterAssetFolder(benchmark::State& state) {
 }
 
 // Headless unless SIXDICE_BENCH_WINDOWED=1 asks for the display (for example under xvfb-run).
-std::unique_ptr<media::Services> Headless() {
+// Without vsync a present is timed without its wait for the vertical blank.
+std::unique_ptr<media::Services> Headless(bool vsync = true) {
     media::ServiceOptions options;
+    options.vsync = vsync;
     const char* windowed = std::getenv("SIXDICE_BENCH_WINDOWED");
     options.headless = !(windowed && std::string(windowed) == "1");
     options.applicationTitle = std::string(ui::ApplicationTitle);
@@ -114,13 +116,13 @@ void IdleOnTheMenuWithMusic(benchmark::State& state) {
 }
 BENCHMARK(IdleOnTheMenuWithMusic)->UseManualTime()->Unit(benchmark::kSecond)->Iterations(1);
 
-// One pointer movement on the game screen with its present (headless: no vertical-blank wait).
+// One pointer movement on the game screen with its present, without the vertical-blank wait.
 void PointerMovementOnTheGameScreen(benchmark::State& state) {
     if (!EnterAssetFolder(state)) {
         return;
     }
     game::SystemClock clock;
-    auto services = Headless();
+    auto services = Headless(false);
     if (!services) {
         state.SkipWithError("the headless services did not start");
         return;
@@ -152,7 +154,7 @@ void GameScreenRedraw(benchmark::State& state) {
         return;
     }
     game::SystemClock clock;
-    auto services = Headless();
+    auto services = Headless(false);
     if (!services) {
         state.SkipWithError("the headless services did not start");
         return;
