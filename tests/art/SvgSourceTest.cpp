@@ -63,7 +63,7 @@ TEST_F(SvgSourceTest, PlateCoversItsInclusiveRectangleExactly) {
         kHead + "<?plate id=\"go\" rect=\"154 30 282 60\" label=\"Nová hra\" size=\"19\"?></svg>",
         root_);
     ASSERT_EQ(source.plates.size(), 1u);
-    const PlateSpec& plate = source.plates[0];
+    const PlateLayout& plate = source.plates[0];
     EXPECT_EQ(plate.id, "go");
     EXPECT_EQ(plate.x1, 154);
     EXPECT_EQ(plate.y2, 60);

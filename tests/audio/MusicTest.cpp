@@ -26,16 +26,16 @@ part melody octave=5 range=12 density=0.7
 part drums  kick=x...x... hat=..x...x.
 )";
 
-MusicSpec Parsed(const char* text) {
-    MusicSpec spec;
-    const auto error = ParseMusicScript(text, spec);
+MusicPiece Parsed(const char* text) {
+    MusicPiece piece;
+    const auto error = ParseMusicScript(text, piece);
     EXPECT_EQ(error, std::nullopt);
-    return spec;
+    return piece;
 }
 
-Composition Composed(const MusicSpec& spec) {
+Composition Composed(const MusicPiece& piece) {
     Composition c;
-    const auto error = Compose(spec, c);
+    const auto error = Compose(piece, c);
     EXPECT_EQ(error, std::nullopt);
     return c;
 }
@@ -50,15 +50,15 @@ const Track& TrackOf(const Composition& c, const std::string& kind) {
 }
 
 TEST(MusicScript, ReadsTheWholePiece) {
-    const MusicSpec spec = Parsed(kPiece);
-    EXPECT_EQ(spec.tempo, 120.0);
-    EXPECT_EQ(spec.Bars(), 20);
-    EXPECT_EQ(spec.Beats(), 80.0);
-    EXPECT_DOUBLE_EQ(spec.Seconds(), 40.0);
-    ASSERT_EQ(spec.sections.at("A").bars.size(), 8u);
-    EXPECT_EQ(spec.sections.at("A").bars[6].size(), 2u) << "Dm7,G7 shares one bar";
-    EXPECT_EQ(spec.form, (std::vector<std::string>{"A", "B", "A"}));
-    EXPECT_EQ(spec.parts.size(), 5u);
+    const MusicPiece piece = Parsed(kPiece);
+    EXPECT_EQ(piece.tempo, 120.0);
+    EXPECT_EQ(piece.Bars(), 20);
+    EXPECT_EQ(piece.Beats(), 80.0);
+    EXPECT_DOUBLE_EQ(piece.Seconds(), 40.0);
+    ASSERT_EQ(piece.sections.at("A").bars.size(), 8u);
+    EXPECT_EQ(piece.sections.at("A").bars[6].size(), 2u) << "Dm7,G7 shares one bar";
+    EXPECT_EQ(piece.form, (std::vector<std::string>{"A", "B", "A"}));
+    EXPECT_EQ(piece.parts.size(), 5u);
 }
 
 TEST(MusicScript, ReportsMistakes) {
@@ -74,8 +74,8 @@ TEST(MusicScript, ReportsMistakes) {
         {"meter 2.5\nsection A C\nform A\npart pad", "line 1: the meter is a whole number"},
     };
     for (const auto& [text, message] : cases) {
-        MusicSpec spec;
-        const auto error = ParseMusicScript(text, spec);
+        MusicPiece piece;
+        const auto error = ParseMusicScript(text, piece);
         ASSERT_TRUE(error.has_value()) << "accepted: " << text;
         EXPECT_NE(error->find(message), std::string::npos)
             << "for '" << text << "' got: " << *error;
@@ -92,10 +92,10 @@ TEST(Compose, RejectsBadPartSettings) {
         {"section A C\nform A\npart arp timbre=drums", "line 3: unknown timbre 'drums'"},
     };
     for (const auto& [text, message] : cases) {
-        MusicSpec spec;
-        ASSERT_EQ(ParseMusicScript(text, spec), std::nullopt) << text;
+        MusicPiece piece;
+        ASSERT_EQ(ParseMusicScript(text, piece), std::nullopt) << text;
         Composition c;
-        const auto error = Compose(spec, c);
+        const auto error = Compose(piece, c);
         ASSERT_TRUE(error.has_value()) << "accepted: " << text;
         EXPECT_NE(error->find(message), std::string::npos)
             << "for '" << text << "' got: " << *error;
@@ -103,8 +103,8 @@ TEST(Compose, RejectsBadPartSettings) {
 }
 
 TEST(Compose, MelodyKeepsToItsRangeTheKeyAndTheChords) {
-    const MusicSpec spec = Parsed(kPiece);
-    const Composition c = Composed(spec);
+    const MusicPiece piece = Parsed(kPiece);
+    const Composition c = Composed(piece);
     const Track& melody = TrackOf(c, "melody");
     ASSERT_GT(melody.notes.size(), 20u);
     for (const Note& n : melody.notes) {
@@ -112,7 +112,7 @@ TEST(Compose, MelodyKeepsToItsRangeTheKeyAndTheChords) {
         EXPECT_LE(n.midi, 84) << "at beat " << n.start;
         const Chord& chord = ChordAt(c, n.start);
         const bool inKey =
-            std::find(spec.scale.begin(), spec.scale.end(), n.midi % 12) != spec.scale.end();
+            std::find(piece.scale.begin(), piece.scale.end(), n.midi % 12) != piece.scale.end();
         EXPECT_TRUE(inKey || chord.Contains(n.midi)) << "note " << n.midi << " at beat " << n.start;
         if (std::fmod(n.start, 2.0) == 0.0 || n.length >= 1.0) {
             EXPECT_TRUE(chord.Contains(n.midi))
@@ -127,8 +127,8 @@ TEST(Compose, MelodyKeepsToItsRangeTheKeyAndTheChords) {
 }
 
 TEST(Compose, RepeatedSectionsRepeatTheirTuneAndSeedsGiveOtherTunes) {
-    const MusicSpec spec = Parsed(kPiece);
-    const Composition c = Composed(spec);
+    const MusicPiece piece = Parsed(kPiece);
+    const Composition c = Composed(piece);
     std::vector<Note> first, third;
     for (const Note& n : TrackOf(c, "melody").notes) {
         if (n.start < 32.0) {
@@ -142,10 +142,10 @@ TEST(Compose, RepeatedSectionsRepeatTheirTuneAndSeedsGiveOtherTunes) {
         EXPECT_EQ(first[i].midi, third[i].midi);
         EXPECT_DOUBLE_EQ(first[i].start + 48.0, third[i].start);
     }
-    const Composition again = Composed(spec);
+    const Composition again = Composed(piece);
     EXPECT_EQ(TrackOf(again, "melody").notes.size(), TrackOf(c, "melody").notes.size());
 
-    MusicSpec other = spec;
+    MusicPiece other = piece;
     other.seed = 8;
     const auto& a = TrackOf(c, "melody").notes;
     const Composition reseeded = Composed(other);
@@ -207,7 +207,7 @@ TEST(RenderNote, EveryTimbreStartsAndEndsInSilence) {
 }
 
 TEST(RenderLoop, HasTheLoopLengthAndNoJumpAtTheSeam) {
-    MusicSpec spec = Parsed(R"(
+    MusicPiece piece = Parsed(R"(
 tempo 150
 seed 3
 key C major
@@ -217,12 +217,12 @@ part pad gain=0.3
 part bass pattern=R.......
 part melody density=0.8
 )");
-    const Composition c = Composed(spec);
+    const Composition c = Composed(piece);
     const int rate = 22050;
-    const Stereo loop = RenderLoop(spec, c, rate);
+    const Stereo loop = RenderLoop(piece, c, rate);
     ASSERT_EQ(loop.size(), LoopSamples(c, rate));
     EXPECT_EQ(loop.size(), static_cast<std::size_t>(3.2 * rate));
-    EXPECT_NEAR(ToDbfs(PeakOf(loop)), spec.peak, 1e-3);
+    EXPECT_NEAR(ToDbfs(PeakOf(loop)), piece.peak, 1e-3);
     for (const Samples* ch : {&loop.left, &loop.right}) {
         std::vector<float> steps;
         for (std::size_t i = 1; i < ch->size(); ++i) {

@@ -145,22 +145,22 @@ clicks at=0.05 count=3 gap=0.05 ratio=0.8
 )";
 
 TEST(SoundScript, ReadsEveryCommand) {
-    SoundSpec spec;
-    ASSERT_EQ(ParseSoundScript(kGoodSound, spec), std::nullopt);
-    EXPECT_EQ(spec.name, "zvon");
-    EXPECT_EQ(spec.rate, 22050);
-    EXPECT_EQ(spec.peak, -4.0);
-    EXPECT_EQ(spec.fadeIn, 0.001);
-    EXPECT_EQ(spec.fadeOut, 0.02);
-    EXPECT_EQ(spec.length, 0.3);
-    ASSERT_EQ(spec.events.size(), 3u);
-    const auto& tone = std::get<ToneEvent>(spec.events[0]);
+    SoundRecipe recipe;
+    ASSERT_EQ(ParseSoundScript(kGoodSound, recipe), std::nullopt);
+    EXPECT_EQ(recipe.name, "zvon");
+    EXPECT_EQ(recipe.rate, 22050);
+    EXPECT_EQ(recipe.peak, -4.0);
+    EXPECT_EQ(recipe.fadeIn, 0.001);
+    EXPECT_EQ(recipe.fadeOut, 0.02);
+    EXPECT_EQ(recipe.length, 0.3);
+    ASSERT_EQ(recipe.events.size(), 3u);
+    const auto& tone = std::get<ToneEvent>(recipe.events[0]);
     EXPECT_NEAR(tone.frequency, 1046.5, 0.1);
     ASSERT_EQ(tone.partials.size(), 2u);
     EXPECT_EQ(tone.partials[1].ratio, 2.76);
     EXPECT_EQ(tone.envelope.sustain, 0.0);
-    EXPECT_EQ(std::get<NoiseEvent>(spec.events[1]).seed, 4u);
-    EXPECT_EQ(std::get<ClickTrainEvent>(spec.events[2]).count, 3);
+    EXPECT_EQ(std::get<NoiseEvent>(recipe.events[1]).seed, 4u);
+    EXPECT_EQ(std::get<ClickTrainEvent>(recipe.events[2]).count, 3);
 }
 
 TEST(SoundScript, ReportsMistakesWithTheirLine) {
@@ -179,8 +179,8 @@ TEST(SoundScript, ReportsMistakesWithTheirLine) {
         {"name a\ntone dur=0", "line 2: a tone needs a positive 'dur'"},
     };
     for (const auto& [text, message] : cases) {
-        SoundSpec spec;
-        const auto error = ParseSoundScript(text, spec);
+        SoundRecipe recipe;
+        const auto error = ParseSoundScript(text, recipe);
         ASSERT_TRUE(error.has_value()) << "accepted: " << text;
         EXPECT_NE(error->find(message), std::string::npos)
             << "for '" << text << "' got: " << *error;
@@ -188,16 +188,16 @@ TEST(SoundScript, ReportsMistakesWithTheirLine) {
 }
 
 TEST(RenderSound, HasItsLengthPeakAndSilentEnds) {
-    SoundSpec spec;
-    ASSERT_EQ(ParseSoundScript(kGoodSound, spec), std::nullopt);
-    const Samples s = RenderSound(spec);
+    SoundRecipe recipe;
+    ASSERT_EQ(ParseSoundScript(kGoodSound, recipe), std::nullopt);
+    const Samples s = RenderSound(recipe);
     EXPECT_EQ(s.size(), static_cast<std::size_t>(std::ceil(0.3 * 22050)));
     EXPECT_NEAR(ToDbfs(PeakOf(s)), -4.0, 1e-3);
     EXPECT_EQ(s.front(), 0.0f);
     EXPECT_EQ(s.back(), 0.0f);
 
-    spec.length = 0.0; // then the sound lasts until its last event ends
-    EXPECT_EQ(RenderSound(spec).size(), static_cast<std::size_t>(std::ceil(0.25 * 22050)));
+    recipe.length = 0.0; // then the sound lasts until its last event ends
+    EXPECT_EQ(RenderSound(recipe).size(), static_cast<std::size_t>(std::ceil(0.25 * 22050)));
 }
 
 } // namespace

@@ -64,7 +64,7 @@ Bytes Cut(Bytes b, std::size_t keep) {
     return b;
 }
 
-Bytes DibEntryFile(const DibSpec& d) {
+Bytes DibEntryFile(const DibLayout& d) {
     return TdibFile(d);
 }
 
@@ -79,7 +79,7 @@ void WriteCorpus() {
     Put("sounds_cut.zrk", Cut(sounds, sounds.size() / 2));
     Put("header_only.zrk", Header("X").bytes());
 
-    DibSpec pal8;
+    DibLayout pal8;
     pal8.width = 3;
     pal8.height = -2;
     pal8.bitCount = 8;
@@ -87,42 +87,42 @@ void WriteCorpus() {
     pal8.palette = {0, 0, 255, 0, 255, 0, 0, 0};
     pal8.pixels = {0, 1, 0, 0, 1, 0, 1, 0};
     Put("dib_8bit_topdown.zrk", DibEntryFile(pal8));
-    DibSpec mono = pal8;
+    DibLayout mono = pal8;
     mono.bitCount = 1;
     mono.height = 2;
     mono.pixels = {0xA0, 0, 0, 0, 0x40, 0, 0, 0};
     Put("dib_1bit.zrk", DibEntryFile(mono));
-    DibSpec four = pal8;
+    DibLayout four = pal8;
     four.bitCount = 4;
     four.pixels = {0x10, 0x10, 0, 0, 0x01, 0x00, 0, 0};
     Put("dib_4bit.zrk", DibEntryFile(four));
-    DibSpec rle8 = pal8;
+    DibLayout rle8 = pal8;
     rle8.height = 2;
     rle8.compression = 1;
     rle8.pixels = {2, 1, 0, 0, 0, 3, 1, 0, 1, 0, 0, 2, 1, 0, 0, 1};
     rle8.imageSize = std::uint32_t(rle8.pixels.size());
     Put("dib_rle8.zrk", DibEntryFile(rle8));
-    DibSpec rle4 = four;
+    DibLayout rle4 = four;
     rle4.compression = 2;
     rle4.pixels = {3, 0x10, 0, 0, 0, 3, 0x01, 0x10, 0, 1};
     rle4.imageSize = std::uint32_t(rle4.pixels.size());
     Put("dib_rle4.zrk", DibEntryFile(rle4));
-    DibSpec s565;
+    DibLayout s565;
     s565.width = 2;
     s565.bitCount = 16;
     s565.compression = 3;
     s565.masks = Stream().u32(0xF800).u32(0x7E0).u32(0x1F).bytes();
     s565.pixels = {0x00, 0xF8, 0xE0, 0x07};
     Put("dib_565.zrk", DibEntryFile(s565));
-    DibSpec s555 = s565;
+    DibLayout s555 = s565;
     s555.compression = 0;
     s555.masks = {};
     Put("dib_555.zrk", DibEntryFile(s555));
-    DibSpec s32;
+    DibLayout s32;
     s32.bitCount = 32;
     s32.pixels = {1, 2, 3, 4};
     Put("dib_32bit.zrk", DibEntryFile(s32));
-    DibSpec bad = s32;
+    DibLayout bad = s32;
     bad.bitCount = 7;
     Put("dib_bad_bitcount.zrk", DibEntryFile(bad));
     Put("dib_core_header.zrk",
@@ -180,7 +180,7 @@ void WriteCorpus() {
 
 void WriteCrashers() {
     // Run-length data claiming the largest picture from two bytes.
-    DibSpec huge;
+    DibLayout huge;
     huge.width = 16384;
     huge.height = 16384;
     huge.bitCount = 8;
@@ -191,7 +191,7 @@ void WriteCrashers() {
     huge.imageSize = 2;
     Put("rle_huge_claim.zrk", TdibFile(huge));
     // Rows that do not fit their block.
-    DibSpec rows;
+    DibLayout rows;
     rows.width = 16384;
     rows.height = -16384;
     rows.pixels = Bytes(16, 0);
@@ -225,7 +225,7 @@ void WriteCrashers() {
     }
     Put("deep_lists.zrk", lists.bytes());
     // Patterns whose gaps cancel their size.
-    DibSpec small;
+    DibLayout small;
     small.width = 4;
     small.pixels = Bytes(12, 0);
     Put("pattern_gap_cancels.zrk",

@@ -10,7 +10,7 @@ namespace {
 constexpr const char* kWrap = "Error reading TPictureCollectionComponent.List: Error reading "
                               "TPictureCollectionItem.Picture.Data: ";
 
-Picture Decode(const DibSpec& d, std::string* error = nullptr) {
+Picture Decode(const DibLayout& d, std::string* error = nullptr) {
     ImageList list;
     const std::string e = ReadImages(TdibFile(d), list);
     if (error) {
@@ -21,7 +21,7 @@ Picture Decode(const DibSpec& d, std::string* error = nullptr) {
     return list.entries.empty() ? Picture{} : list.entries[0].picture;
 }
 
-std::string Refusal(const DibSpec& d) {
+std::string Refusal(const DibLayout& d) {
     std::string error;
     Decode(d, &error);
     return error;
@@ -37,7 +37,7 @@ Bytes Palette(std::initializer_list<std::uint32_t> rgb) {
 
 TEST(DibDecode, TwentyFourBitsBottomUpAndTopDownLookTheSame) {
     // Two rows of two pixels, row padding to four bytes. Stored bottom row first.
-    DibSpec d;
+    DibLayout d;
     d.width = 2;
     d.height = 2;
     d.pixels = {0x03, 0x02, 0x01, 0x06, 0x05, 0x04, 0, 0,  // bottom row
@@ -49,7 +49,7 @@ TEST(DibDecode, TwentyFourBitsBottomUpAndTopDownLookTheSame) {
     EXPECT_EQ(up.at(1, 0), 0x405060u);
     EXPECT_EQ(up.at(0, 1), 0x010203u);
     EXPECT_EQ(up.at(1, 1), 0x040506u);
-    DibSpec down = d;
+    DibLayout down = d;
     down.height = -2;
     down.pixels = {0x30, 0x20, 0x10, 0x60, 0x50, 0x40, 0, 0,
                    0x03, 0x02, 0x01, 0x06, 0x05, 0x04, 0, 0};
@@ -57,7 +57,7 @@ TEST(DibDecode, TwentyFourBitsBottomUpAndTopDownLookTheSame) {
 }
 
 TEST(DibDecode, PaletteDepths) {
-    DibSpec one;
+    DibLayout one;
     one.width = 10;
     one.bitCount = 1;
     one.palette = Palette({0x000000, 0xFFFFFF});
@@ -68,7 +68,7 @@ TEST(DibDecode, PaletteDepths) {
     EXPECT_EQ(p1.at(2, 0), 0xFFFFFFu);
     EXPECT_EQ(p1.at(9, 0), 0xFFFFFFu);
 
-    DibSpec four;
+    DibLayout four;
     four.width = 3;
     four.bitCount = 4;
     four.colorsUsed = 3;
@@ -79,7 +79,7 @@ TEST(DibDecode, PaletteDepths) {
     EXPECT_EQ(p4.at(1, 0), 0x222222u);
     EXPECT_EQ(p4.at(2, 0), 0x111111u);
 
-    DibSpec eight;
+    DibLayout eight;
     eight.width = 2;
     eight.bitCount = 8;
     eight.colorsUsed = 2;
@@ -91,7 +91,7 @@ TEST(DibDecode, PaletteDepths) {
 }
 
 TEST(DibDecode, SixteenBitFormats) {
-    DibSpec d555;
+    DibLayout d555;
     d555.width = 2;
     d555.bitCount = 16;
     d555.pixels = {0x00, 0x7C, 0xFF, 0x7F}; // pure red, white
@@ -99,7 +99,7 @@ TEST(DibDecode, SixteenBitFormats) {
     EXPECT_EQ(p555.at(0, 0), 0xFF0000u);
     EXPECT_EQ(p555.at(1, 0), 0xFFFFFFu);
 
-    DibSpec d565 = d555;
+    DibLayout d565 = d555;
     d565.compression = 3;
     d565.masks = Stream().u32(0xF800).u32(0x07E0).u32(0x001F).bytes();
     d565.pixels = {0xE0, 0x07, 0x1F, 0x00}; // pure green, pure blue
@@ -107,18 +107,18 @@ TEST(DibDecode, SixteenBitFormats) {
     EXPECT_EQ(p565.at(0, 0), 0x00FF00u);
     EXPECT_EQ(p565.at(1, 0), 0x0000FFu);
 
-    DibSpec bitCountsOnly = d565;
+    DibLayout bitCountsOnly = d565;
     bitCountsOnly.masks = Stream().u32(0x1F).u32(0x7E0).u32(0xF800).bytes();
     EXPECT_EQ(Decode(bitCountsOnly), p565) << "only the number of bits in each mask matters";
 
-    DibSpec fields555 = d555;
+    DibLayout fields555 = d555;
     fields555.compression = 3;
     fields555.masks = Stream().u32(0x7C00).u32(0x03E0).u32(0x001F).bytes();
     EXPECT_EQ(Decode(fields555), p555);
 }
 
 TEST(DibDecode, ThirtyTwoBitsIgnoreTheFourthByte) {
-    DibSpec d;
+    DibLayout d;
     d.width = 1;
     d.bitCount = 32;
     d.pixels = {0x33, 0x22, 0x11, 0xEE};
@@ -144,7 +144,7 @@ TEST(DibDecode, TwelveByteHeaderWithThreeBytePalette) {
 }
 
 TEST(DibDecode, Rle8RunsLiteralsDeltaAndLineEnds) {
-    DibSpec d;
+    DibLayout d;
     d.width = 4;
     d.height = 3;
     d.bitCount = 8;
@@ -171,7 +171,7 @@ TEST(DibDecode, Rle8RunsLiteralsDeltaAndLineEnds) {
 }
 
 TEST(DibDecode, Rle4AlternatesNibbles) {
-    DibSpec d;
+    DibLayout d;
     d.width = 5;
     d.height = 1;
     d.bitCount = 4;
@@ -189,29 +189,29 @@ TEST(DibDecode, Rle4AlternatesNibbles) {
 }
 
 TEST(DibDecode, RefusalTexts) {
-    DibSpec base;
+    DibLayout base;
     base.width = 1;
     base.pixels = {0, 0, 0, 0};
     struct Case {
         const char* what;
-        DibSpec spec;
+        DibLayout layout;
         std::string message;
     };
     std::vector<Case> cases;
     auto add = [&](const char* what, auto change, std::string message) {
-        DibSpec d = base;
+        DibLayout d = base;
         change(d);
         cases.push_back({what, d, std::move(message)});
     };
     add(
-        "bit count 2", [](DibSpec& d) { d.bitCount = 2; }, "Bitcount in invalid (2)");
+        "bit count 2", [](DibLayout& d) { d.bitCount = 2; }, "Bitcount in invalid (2)");
     add(
-        "bit count 0", [](DibSpec& d) { d.bitCount = 0; }, "Bitcount in invalid (0)");
+        "bit count 0", [](DibLayout& d) { d.bitCount = 0; }, "Bitcount in invalid (0)");
     add(
-        "bit count 15", [](DibSpec& d) { d.bitCount = 15; }, "Bitcount in invalid (15)");
+        "bit count 15", [](DibLayout& d) { d.bitCount = 15; }, "Bitcount in invalid (15)");
     add(
         "16 bits 6-5-5",
-        [](DibSpec& d) {
+        [](DibLayout& d) {
             d.bitCount = 16;
             d.compression = 3;
             d.masks = Stream().u32(0xFC00).u32(0x3E0).u32(0x1F).bytes();
@@ -219,31 +219,31 @@ TEST(DibDecode, RefusalTexts) {
         "PixelFormat in invalid");
     add(
         "32 bits 10-10-10",
-        [](DibSpec& d) {
+        [](DibLayout& d) {
             d.bitCount = 32;
             d.compression = 3;
             d.masks = Stream().u32(0x3FF00000).u32(0xFFC00).u32(0x3FF).bytes();
         },
         "PixelFormat in invalid");
     add(
-        "compression 4", [](DibSpec& d) { d.compression = 4; }, "DIB is invalid");
+        "compression 4", [](DibLayout& d) { d.compression = 4; }, "DIB is invalid");
     add(
-        "RLE8 at 24 bits", [](DibSpec& d) { d.compression = 1; }, "DIB is invalid");
+        "RLE8 at 24 bits", [](DibLayout& d) { d.compression = 1; }, "DIB is invalid");
     add(
-        "width 0", [](DibSpec& d) { d.width = 0; }, "DIB is invalid");
+        "width 0", [](DibLayout& d) { d.width = 0; }, "DIB is invalid");
     add(
-        "height 0", [](DibSpec& d) { d.height = 0; }, "DIB is invalid");
+        "height 0", [](DibLayout& d) { d.height = 0; }, "DIB is invalid");
     add(
-        "negative width", [](DibSpec& d) { d.width = -1; }, "DIB is invalid");
+        "negative width", [](DibLayout& d) { d.width = -1; }, "DIB is invalid");
     add(
-        "width 16385", [](DibSpec& d) { d.width = 16385; }, "DIB is invalid");
+        "width 16385", [](DibLayout& d) { d.width = 16385; }, "DIB is invalid");
     add(
-        "height -16385", [](DibSpec& d) { d.height = -16385; }, "DIB is invalid");
+        "height -16385", [](DibLayout& d) { d.height = -16385; }, "DIB is invalid");
     add(
-        "rows past the block", [](DibSpec& d) { d.height = 2; }, "DIB is invalid");
+        "rows past the block", [](DibLayout& d) { d.height = 2; }, "DIB is invalid");
     add(
         "RLE data past the block",
-        [](DibSpec& d) {
+        [](DibLayout& d) {
             d.bitCount = 8;
             d.compression = 1;
             d.imageSize = 1000;
@@ -252,7 +252,7 @@ TEST(DibDecode, RefusalTexts) {
         "DIB is invalid");
     add(
         "RLE claiming a huge picture",
-        [](DibSpec& d) {
+        [](DibLayout& d) {
             d.bitCount = 8;
             d.compression = 1;
             d.width = 16384;
@@ -263,13 +263,13 @@ TEST(DibDecode, RefusalTexts) {
         "DIB is invalid");
     add(
         "palette cut short",
-        [](DibSpec& d) {
+        [](DibLayout& d) {
             d.bitCount = 8;
             d.pixels = Bytes(100, 0);
         },
         "Stream read error");
     for (const auto& c : cases) {
-        EXPECT_EQ(Refusal(c.spec), c.message) << c.what;
+        EXPECT_EQ(Refusal(c.layout), c.message) << c.what;
     }
 }
 

@@ -94,7 +94,7 @@ inline Bytes EntryWithPicture(const Bytes& block) {
     return Stream().binProp("Picture.Data", block).bytes();
 }
 
-struct DibSpec {
+struct DibLayout {
     std::int32_t width = 1;
     std::int32_t height = 1;
     std::uint16_t bitCount = 24;
@@ -107,7 +107,7 @@ struct DibSpec {
 };
 
 // A 40-byte-header DIB without file header.
-inline Bytes Dib(const DibSpec& d) {
+inline Bytes Dib(const DibLayout& d) {
     Stream s;
     s.u32(40).u32(std::uint32_t(d.width)).u32(std::uint32_t(d.height)).u16(1).u16(d.bitCount);
     s.u32(d.compression).u32(d.imageSize).u32(0).u32(0).u32(d.colorsUsed).u32(0);
@@ -115,7 +115,7 @@ inline Bytes Dib(const DibSpec& d) {
     return s.bytes();
 }
 
-inline Bytes TdibFile(const DibSpec& d) {
+inline Bytes TdibFile(const DibLayout& d) {
     return ListFileWith({EntryWithPicture(PictureBlock("TDIB", Dib(d)))});
 }
 

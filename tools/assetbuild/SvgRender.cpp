@@ -132,7 +132,7 @@ std::vector<RenderedImage> RenderCuts(const AssembledSource& source) {
 
 namespace {
 
-bool LabelFits(const AssembledSource& source, const PlateSpec& plate, PixelRect& ink) {
+bool LabelFits(const AssembledSource& source, const PlateLayout& plate, PixelRect& ink) {
     if (!InkBounds(source.svg, source.width, source.height, plate.id + "-label", ink)) {
         return false;
     }
@@ -145,7 +145,7 @@ bool LabelFits(const AssembledSource& source, const PlateSpec& plate, PixelRect&
 
 void ShrinkLabelsToFit(AssembledSource& source) {
     constexpr double kSmallest = 6.0;
-    for (const PlateSpec& plate : source.plates) {
+    for (const PlateLayout& plate : source.plates) {
         if (!plate.hasLabel || !plate.shrinkToFit) {
             continue;
         }
@@ -171,7 +171,7 @@ void ShrinkLabelsToFit(AssembledSource& source) {
 
 std::vector<std::string> CheckPlateLabels(const AssembledSource& source) {
     std::vector<std::string> faults;
-    for (const PlateSpec& plate : source.plates) {
+    for (const PlateLayout& plate : source.plates) {
         if (!plate.hasLabel) {
             continue;
         }

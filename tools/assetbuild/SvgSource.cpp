@@ -91,26 +91,26 @@ std::string Rect(const std::string& cls, int x, int y, int w, int h) {
 // light top-left and a dark bottom-right bevel, then the face. Marking changes only the face and
 // the label, two pixels inside the rim, so a highlight cut to the plate matches at its border.
 std::string ExpandPlate(const std::map<std::string, std::string>& a, const std::string& where,
-                        PlateSpec& spec) {
-    spec.id = Require(a, "id", where);
+                        PlateLayout& plateLayout) {
+    plateLayout.id = Require(a, "id", where);
     const auto r = ParseNumbers(Require(a, "rect", where), 4, "rect", where);
-    spec.x1 = r[0];
-    spec.y1 = r[1];
-    spec.x2 = r[2];
-    spec.y2 = r[3];
-    const int w = spec.x2 - spec.x1 + 1;
-    const int h = spec.y2 - spec.y1 + 1;
+    plateLayout.x1 = r[0];
+    plateLayout.y1 = r[1];
+    plateLayout.x2 = r[2];
+    plateLayout.y2 = r[3];
+    const int w = plateLayout.x2 - plateLayout.x1 + 1;
+    const int h = plateLayout.y2 - plateLayout.y1 + 1;
     if (w < 6 || h < 6) {
-        throw ArtError(where + ": plate " + spec.id + " is too small");
+        throw ArtError(where + ": plate " + plateLayout.id + " is too small");
     }
     std::string cls = "plate";
     if (a.contains("class")) {
         cls += " " + a.at("class");
     }
-    const int x = spec.x1;
-    const int y = spec.y1;
+    const int x = plateLayout.x1;
+    const int y = plateLayout.y1;
     std::string out = Rect("plate-shadow", x + 2, y + 2, w, h);
-    out += "<g id=\"" + spec.id + "\" class=\"" + cls + "\">";
+    out += "<g id=\"" + plateLayout.id + "\" class=\"" + cls + "\">";
     out += Rect("plate-rim", x, y, w, h);
     out += Rect("plate-hi", x + 1, y + 1, w - 2, h - 2);
     out += Rect("plate-lo", x + 2, y + 2, w - 3, h - 3);
@@ -122,8 +122,8 @@ std::string ExpandPlate(const std::map<std::string, std::string>& a, const std::
                std::to_string(at[0]) + "\" y=\"" + std::to_string(at[1]) + "\"/>";
     }
     if (a.contains("label")) {
-        spec.hasLabel = true;
-        spec.shrinkToFit = a.contains("fit") && a.at("fit") == "shrink";
+        plateLayout.hasLabel = true;
+        plateLayout.shrinkToFit = a.contains("fit") && a.at("fit") == "shrink";
         const double size = a.contains("size") ? std::stod(a.at("size")) : 16.0;
         double cx = x + w / 2.0;
         if (a.contains("label-x")) {
@@ -134,7 +134,7 @@ std::string ExpandPlate(const std::map<std::string, std::string>& a, const std::
         if (a.contains("label-y")) {
             baseline = std::stod(a.at("label-y"));
         }
-        out += "<text id=\"" + spec.id + "-label\" class=\"plate-label\" x=\"" + Number(cx) +
+        out += "<text id=\"" + plateLayout.id + "-label\" class=\"plate-label\" x=\"" + Number(cx) +
                "\" y=\"" + Number(std::round(baseline * 2) / 2) + "\" font-size=\"" + Number(size) +
                "\">" + XmlEscape(a.at("label")) + "</text>";
     }
@@ -259,9 +259,9 @@ struct Assembler {
                 }
                 out += Expand(ReadFile(path), name, depth + 1);
             } else if (verb == "plate") {
-                PlateSpec spec;
-                out += ExpandPlate(ParseAttributes(rest, where), where, spec);
-                result.plates.push_back(spec);
+                PlateLayout plateLayout;
+                out += ExpandPlate(ParseAttributes(rest, where), where, plateLayout);
+                result.plates.push_back(plateLayout);
             } else if (verb == "image") {
                 result.cuts.push_back(ParseCut(ParseAttributes(rest, where), where));
             } else {

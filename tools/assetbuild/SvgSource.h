@@ -29,7 +29,7 @@ struct ImageCut {
 };
 
 // A labelled button plate covering an inclusive rectangle [x1..x2] x [y1..y2].
-struct PlateSpec {
+struct PlateLayout {
     std::string id;
     int x1 = 0;
     int y1 = 0;
@@ -44,7 +44,7 @@ struct AssembledSource {
     int width = 0;   // the document's size in pixels
     int height = 0;
     std::vector<ImageCut> cuts;
-    std::vector<PlateSpec> plates;
+    std::vector<PlateLayout> plates;
     std::vector<std::filesystem::path> files; // every file read, the source first
 };
 

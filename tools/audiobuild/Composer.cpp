@@ -14,12 +14,12 @@ namespace sixdice::audio {
 
 namespace {
 
-std::vector<ChordSpan> ChordTimeline(const MusicSpec& spec) {
+std::vector<ChordSpan> ChordTimeline(const MusicPiece& piece) {
     std::vector<ChordSpan> spans;
     double beat = 0.0;
-    for (const std::string& name : spec.form) {
-        for (const Bar& bar : spec.sections.at(name).bars) {
-            const double share = spec.meter / static_cast<double>(bar.size());
+    for (const std::string& name : piece.form) {
+        for (const Bar& bar : piece.sections.at(name).bars) {
+            const double share = piece.meter / static_cast<double>(bar.size());
             for (const Chord& chord : bar) {
                 spans.push_back({beat, share, chord});
                 beat += share;
@@ -110,24 +110,24 @@ std::vector<Onset> CadenceRhythm(int meter, Random& rng) {
 }
 
 struct MelodyContext {
-    const MusicSpec& spec;
+    const MusicPiece& piece;
     int low;
     int high;
     double density;
 };
 
-bool InScale(const MusicSpec& spec, int midi) {
-    const int degree = (((midi - spec.keyRoot) % 12) + 12) % 12;
-    return std::find(spec.scale.begin(), spec.scale.end(), degree) != spec.scale.end();
+bool InScale(const MusicPiece& piece, int midi) {
+    const int degree = (((midi - piece.keyRoot) % 12) + 12) % 12;
+    return std::find(piece.scale.begin(), piece.scale.end(), degree) != piece.scale.end();
 }
 
 // Moves `steps` scale degrees from `from` (which need not lie in the scale).
-int ScaleStep(const MusicSpec& spec, int from, int steps) {
+int ScaleStep(const MusicPiece& piece, int from, int steps) {
     int m = from;
     const int dir = steps > 0 ? 1 : -1;
     for (int moved = 0; moved != steps;) {
         m += dir;
-        if (InScale(spec, m)) {
+        if (InScale(piece, m)) {
             moved += dir;
         }
     }
@@ -182,7 +182,7 @@ int PickChordTone(const Chord& chord, int prev, int low, int high, Random& rng, 
 // A melody over one section, times relative to the section's start. Phrases are four bars long;
 // every second phrase repeats the rhythm of the one before it, so the tune has a motif.
 std::vector<Note> SectionMelody(const MelodyContext& ctx, const Section& section, Random& rng) {
-    const int meter = ctx.spec.meter;
+    const int meter = ctx.piece.meter;
     const int bars = static_cast<int>(section.bars.size());
     const int phraseBars = std::min(4, bars);
     const int centre = (ctx.low + ctx.high) / 2;
@@ -220,9 +220,9 @@ std::vector<Note> SectionMelody(const MelodyContext& ctx, const Section& section
                 // Passing notes move by step through the key, leaning back towards the middle.
                 const double downChance = prev > centre + 4 ? 0.75 : prev < centre - 4 ? 0.25 : 0.5;
                 const int size = rng.Uniform() < 0.75 ? 1 : 2;
-                pitch = ScaleStep(ctx.spec, prev, rng.Uniform() < downChance ? -size : size);
+                pitch = ScaleStep(ctx.piece, prev, rng.Uniform() < downChance ? -size : size);
                 if (pitch < ctx.low || pitch > ctx.high) {
-                    pitch = ScaleStep(ctx.spec, prev, pitch < ctx.low ? size : -size);
+                    pitch = ScaleStep(ctx.piece, prev, pitch < ctx.low ? size : -size);
                 }
             }
             const double velocity = (strong ? 0.85 : 0.7) + 0.08 * rng.Bipolar();
@@ -242,15 +242,15 @@ std::uint64_t NameHash(const std::string& name) {
     return h;
 }
 
-std::optional<std::string> PartError(const PartSpec& part, const std::string& message) {
+std::optional<std::string> PartError(const PartLine& part, const std::string& message) {
     return "line " + std::to_string(part.line.number) + ": " + message;
 }
 
 // Steps of a pattern over each bar: calls `play(bar start, step index, step length, char)`.
-void ForEachStep(const MusicSpec& spec, double totalBeats, const std::string& pattern,
+void ForEachStep(const MusicPiece& piece, double totalBeats, const std::string& pattern,
                  const std::function<void(double, std::size_t, double, char)>& play) {
-    const double step = spec.meter / static_cast<double>(pattern.size());
-    for (double bar = 0.0; bar < totalBeats; bar += spec.meter) {
+    const double step = piece.meter / static_cast<double>(pattern.size());
+    for (double bar = 0.0; bar < totalBeats; bar += piece.meter) {
         for (std::size_t i = 0; i < pattern.size(); ++i) {
             if (pattern[i] != '.') {
                 play(bar, i, step, pattern[i]);
@@ -279,13 +279,13 @@ const Chord& ChordAt(const Composition& c, double beat) {
     return c.chords.back().chord;
 }
 
-std::optional<std::string> Compose(const MusicSpec& spec, Composition& out) {
+std::optional<std::string> Compose(const MusicPiece& piece, Composition& out) {
     out = Composition{};
-    out.secondsPerBeat = 60.0 / spec.tempo;
-    out.totalBeats = spec.Beats();
-    out.chords = ChordTimeline(spec);
-    for (std::size_t index = 0; index < spec.parts.size(); ++index) {
-        const PartSpec& part = spec.parts[index];
+    out.secondsPerBeat = 60.0 / piece.tempo;
+    out.totalBeats = piece.Beats();
+    out.chords = ChordTimeline(piece);
+    for (std::size_t index = 0; index < piece.parts.size(); ++index) {
+        const PartLine& part = piece.parts[index];
         ValueReader r(part.line);
         Track track;
         track.kind = part.kind;
@@ -313,7 +313,7 @@ std::optional<std::string> Compose(const MusicSpec& spec, Composition& out) {
                                            "third; lower case softer) and '.'");
                 }
             }
-            ForEachStep(spec, out.totalBeats, pattern,
+            ForEachStep(piece, out.totalBeats, pattern,
                         [&](double bar, std::size_t i, double step, char ch) {
                             const double at = bar + i * step;
                             const Chord& chord = ChordAt(out, at);
@@ -337,7 +337,7 @@ std::optional<std::string> Compose(const MusicSpec& spec, Composition& out) {
                     return PartError(part, "an arpeggio pattern uses chord-tone digits and '.'");
                 }
             }
-            ForEachStep(spec, out.totalBeats, pattern,
+            ForEachStep(piece, out.totalBeats, pattern,
                         [&](double bar, std::size_t i, double step, char ch) {
                             const double at = bar + i * step;
                             const auto tones = Voicing(ChordAt(out, at), low);
@@ -350,20 +350,20 @@ std::optional<std::string> Compose(const MusicSpec& spec, Composition& out) {
             track.timbre = r.Text("timbre", "flute");
             const double density = std::clamp(r.Number("density", 0.5), 0.0, 1.0);
             const int range = r.Integer("range", 14);
-            const MelodyContext ctx{spec, low, low + std::max(range, 7), density};
+            const MelodyContext ctx{piece, low, low + std::max(range, 7), density};
             std::map<std::string, std::vector<Note>> melodies;
             double start = 0.0;
-            for (const std::string& name : spec.form) {
-                const Section& section = spec.sections.at(name);
+            for (const std::string& name : piece.form) {
+                const Section& section = piece.sections.at(name);
                 if (!melodies.count(name)) {
-                    Random rng(spec.seed * 1000003ULL + NameHash(name) + index);
+                    Random rng(piece.seed * 1000003ULL + NameHash(name) + index);
                     melodies[name] = SectionMelody(ctx, section, rng);
                 }
                 for (Note n : melodies[name]) {
                     n.start += start;
                     track.notes.push_back(n);
                 }
-                start += section.bars.size() * static_cast<double>(spec.meter);
+                start += section.bars.size() * static_cast<double>(piece.meter);
             }
         } else {
             track.timbre = "drums";
@@ -379,7 +379,7 @@ std::optional<std::string> Compose(const MusicSpec& spec, Composition& out) {
                     }
                 }
                 ForEachStep(
-                    spec, out.totalBeats, pattern,
+                    piece, out.totalBeats, pattern,
                     [&](double bar, std::size_t i, double step, char ch) {
                         track.notes.push_back({bar + i * step, step, drum, ch == 'x' ? 0.9 : 0.5});
                     });

@@ -47,7 +47,7 @@ inline constexpr int kSnare = 38;
 inline constexpr int kHat = 42;
 
 // Returns the first problem with a part's settings; std::nullopt on success.
-std::optional<std::string> Compose(const MusicSpec& spec, Composition& out);
+std::optional<std::string> Compose(const MusicPiece& piece, Composition& out);
 
 // The chord sounding at a beat (the last one when the beat lies past the end).
 const Chord& ChordAt(const Composition& c, double beat);

@@ -12,14 +12,14 @@ std::size_t LoopSamples(const Composition& c, int rate) {
     return static_cast<std::size_t>(std::llround(c.totalBeats * c.secondsPerBeat * rate));
 }
 
-Stereo RenderLoop(const MusicSpec& spec, const Composition& c, int rate) {
+Stereo RenderLoop(const MusicPiece& piece, const Composition& c, int rate) {
     const std::size_t loop = LoopSamples(c, rate);
     // Room for the longest release and the room's echoes past the loop's end.
     const std::size_t total = loop + static_cast<std::size_t>(8.0 * rate);
     Stereo dry;
     dry.resize(total);
     Samples send(total, 0.0f);
-    std::uint64_t seed = spec.seed;
+    std::uint64_t seed = piece.seed;
     for (const Track& track : c.tracks) {
         // Constant-power pan.
         const double angle = (track.pan + 1.0) * std::numbers::pi / 4.0;
@@ -36,14 +36,14 @@ Stereo RenderLoop(const MusicSpec& spec, const Composition& c, int rate) {
             MixInto(send, note, offset, toRoom);
         }
     }
-    const Stereo room = Reverberate(send, rate, spec.reverbRoom);
-    const auto wet = static_cast<float>(spec.reverbMix * 4.0);
+    const Stereo room = Reverberate(send, rate, piece.reverbRoom);
+    const auto wet = static_cast<float>(piece.reverbMix * 4.0);
     for (std::size_t i = 0; i < total; ++i) {
         dry.left[i] += room.left[i] * wet;
         dry.right[i] += room.right[i] * wet;
     }
     WrapTail(dry, loop);
-    ScaleToPeak(dry, spec.peak);
+    ScaleToPeak(dry, piece.peak);
     return dry;
 }
 

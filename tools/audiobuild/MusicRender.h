@@ -13,8 +13,8 @@ namespace sixdice::audio {
 std::size_t LoopSamples(const Composition& c, int rate);
 
 // Mixes every track (with its pan and room send), adds the room, folds everything that rings past
-// the loop's end onto its start, and scales the peak to `spec.peak`. The result repeats without
+// the loop's end onto its start, and scales the peak to `piece.peak`. The result repeats without
 // a seam: its last sample runs on into its first.
-Stereo RenderLoop(const MusicSpec& spec, const Composition& c, int rate);
+Stereo RenderLoop(const MusicPiece& piece, const Composition& c, int rate);
 
 } // namespace sixdice::audio

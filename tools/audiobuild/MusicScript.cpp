@@ -5,7 +5,7 @@
 
 namespace sixdice::audio {
 
-int MusicSpec::Bars() const {
+int MusicPiece::Bars() const {
     int bars = 0;
     for (const std::string& name : form) {
         const auto it = sections.find(name);
@@ -35,7 +35,7 @@ std::optional<double> OneNumber(const ScriptLine& line) {
     return v;
 }
 
-std::optional<std::string> ReadSection(const ScriptLine& line, MusicSpec& spec) {
+std::optional<std::string> ReadSection(const ScriptLine& line, MusicPiece& piece) {
     if (line.words.size() < 2) {
         return At(line, "a section needs a name and at least one bar of chords");
     }
@@ -62,7 +62,7 @@ std::optional<std::string> ReadSection(const ScriptLine& line, MusicSpec& spec) 
         }
         section.bars.push_back(std::move(bar));
     }
-    if (!spec.sections.emplace(section.name, section).second) {
+    if (!piece.sections.emplace(section.name, section).second) {
         return At(line, "section '" + section.name + "' is defined twice");
     }
     return std::nullopt;
@@ -70,12 +70,12 @@ std::optional<std::string> ReadSection(const ScriptLine& line, MusicSpec& spec) 
 
 } // namespace
 
-std::optional<std::string> ParseMusicScript(std::string_view text, MusicSpec& spec) {
+std::optional<std::string> ParseMusicScript(std::string_view text, MusicPiece& piece) {
     std::vector<ScriptLine> lines;
     if (auto error = SplitScript(text, lines)) {
         return error;
     }
-    spec = MusicSpec{};
+    piece = MusicPiece{};
     for (const ScriptLine& line : lines) {
         const std::string& c = line.command;
         if (c == "tempo" || c == "meter" || c == "seed" || c == "peak" || c == "quality") {
@@ -87,21 +87,21 @@ std::optional<std::string> ParseMusicScript(std::string_view text, MusicSpec& sp
                 if (*v < 30.0 || *v > 300.0) {
                     return At(line, "the tempo lies between 30 and 300 beats a minute");
                 }
-                spec.tempo = *v;
+                piece.tempo = *v;
             } else if (c == "meter") {
                 if (*v < 2.0 || *v > 12.0 || *v != static_cast<int>(*v)) {
                     return At(line, "the meter is a whole number of beats from 2 to 12");
                 }
-                spec.meter = static_cast<int>(*v);
+                piece.meter = static_cast<int>(*v);
             } else if (c == "seed") {
-                spec.seed = static_cast<std::uint64_t>(*v);
+                piece.seed = static_cast<std::uint64_t>(*v);
             } else if (c == "peak") {
-                spec.peak = *v;
+                piece.peak = *v;
             } else {
                 if (*v < -0.1 || *v > 1.0) {
                     return At(line, "the quality lies between -0.1 and 1");
                 }
-                spec.quality = *v;
+                piece.quality = *v;
             }
         } else if (c == "key") {
             if (line.words.size() != 2) {
@@ -112,27 +112,27 @@ std::optional<std::string> ParseMusicScript(std::string_view text, MusicSpec& sp
             if (!root || !mode) {
                 return At(line, "unknown key '" + line.words[0] + " " + line.words[1] + "'");
             }
-            spec.keyRoot = *root;
-            spec.scale = *mode;
+            piece.keyRoot = *root;
+            piece.scale = *mode;
         } else if (c == "reverb") {
             ValueReader r(line);
-            spec.reverbMix = r.Number("mix", spec.reverbMix);
-            spec.reverbRoom = r.Number("room", spec.reverbRoom);
+            piece.reverbMix = r.Number("mix", piece.reverbMix);
+            piece.reverbRoom = r.Number("room", piece.reverbRoom);
             if (auto error = r.Finish()) {
                 return error;
             }
-            if (spec.reverbRoom < 0.0 || spec.reverbRoom > 0.95) {
+            if (piece.reverbRoom < 0.0 || piece.reverbRoom > 0.95) {
                 return At(line, "the room lies between 0 and 0.95");
             }
         } else if (c == "section") {
-            if (auto error = ReadSection(line, spec)) {
+            if (auto error = ReadSection(line, piece)) {
                 return error;
             }
         } else if (c == "form") {
             if (line.words.empty()) {
                 return At(line, "the form names at least one section");
             }
-            spec.form.insert(spec.form.end(), line.words.begin(), line.words.end());
+            piece.form.insert(piece.form.end(), line.words.begin(), line.words.end());
         } else if (c == "part") {
             if (line.words.size() != 1) {
                 return At(line, "'part' takes one kind and key=value settings");
@@ -142,20 +142,20 @@ std::optional<std::string> ParseMusicScript(std::string_view text, MusicSpec& sp
                 kind != "drums") {
                 return At(line, "unknown part '" + kind + "'");
             }
-            spec.parts.push_back({kind, line});
+            piece.parts.push_back({kind, line});
         } else {
             return At(line, "unknown command '" + c + "'");
         }
     }
-    for (const std::string& name : spec.form) {
-        if (!spec.sections.count(name)) {
+    for (const std::string& name : piece.form) {
+        if (!piece.sections.count(name)) {
             return "the form names section '" + name + "', which is not defined";
         }
     }
-    if (spec.form.empty()) {
+    if (piece.form.empty()) {
         return std::string("the piece has no 'form'");
     }
-    if (spec.parts.empty()) {
+    if (piece.parts.empty()) {
         return std::string("the piece has no parts");
     }
     return std::nullopt;

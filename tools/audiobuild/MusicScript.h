@@ -22,12 +22,12 @@ struct Section {
 };
 
 // A part: its kind ("pad", "bass", "arp", "melody", "drums") and its line with the settings.
-struct PartSpec {
+struct PartLine {
     std::string kind;
     ScriptLine line;
 };
 
-struct MusicSpec {
+struct MusicPiece {
     double tempo = 90.0; // beats per minute
     int meter = 4;       // beats per bar
     std::uint64_t seed = 1;
@@ -39,7 +39,7 @@ struct MusicSpec {
     double quality = 0.1; // Vorbis quality, -0.1 .. 1
     std::map<std::string, Section> sections;
     std::vector<std::string> form; // section names in playing order
-    std::vector<PartSpec> parts;
+    std::vector<PartLine> parts;
 
     int Bars() const;
     double Beats() const { return Bars() * static_cast<double>(meter); }
@@ -49,6 +49,6 @@ struct MusicSpec {
 // Lines: "tempo BPM", "meter BEATS", "seed N", "key ROOT MODE", "peak DB", "quality Q",
 // "reverb mix=M room=R", "section NAME CHORD ...", "form NAME ...", "part KIND key=value ...".
 // Returns the first problem with its line number; std::nullopt on success.
-std::optional<std::string> ParseMusicScript(std::string_view text, MusicSpec& spec);
+std::optional<std::string> ParseMusicScript(std::string_view text, MusicPiece& piece);
 
 } // namespace sixdice::audio

@@ -135,19 +135,19 @@ std::optional<std::string> ReadClicks(const ScriptLine& line, ClickTrainEvent& e
 
 } // namespace
 
-std::optional<std::string> ParseSoundScript(std::string_view text, SoundSpec& spec) {
+std::optional<std::string> ParseSoundScript(std::string_view text, SoundRecipe& recipe) {
     std::vector<ScriptLine> lines;
     if (auto error = SplitScript(text, lines)) {
         return error;
     }
-    spec = SoundSpec{};
+    recipe = SoundRecipe{};
     for (const ScriptLine& line : lines) {
         std::optional<std::string> error;
         if (line.command == "name") {
             if (line.words.size() != 1) {
                 return At(line, "'name' takes one word");
             }
-            spec.name = line.words[0];
+            recipe.name = line.words[0];
         } else if (line.command == "rate" || line.command == "peak" || line.command == "length") {
             double v = 0.0;
             const std::string word = line.words.size() == 1 ? line.words[0] : "";
@@ -159,29 +159,29 @@ std::optional<std::string> ParseSoundScript(std::string_view text, SoundSpec& sp
                 if (v != 44100.0 && v != 22050.0) {
                     return At(line, "the rate is 44100 or 22050");
                 }
-                spec.rate = static_cast<int>(v);
+                recipe.rate = static_cast<int>(v);
             } else if (line.command == "peak") {
-                spec.peak = v;
+                recipe.peak = v;
             } else {
-                spec.length = v;
+                recipe.length = v;
             }
         } else if (line.command == "fade") {
             ValueReader r(line);
-            spec.fadeIn = r.Number("in", spec.fadeIn);
-            spec.fadeOut = r.Number("out", spec.fadeOut);
+            recipe.fadeIn = r.Number("in", recipe.fadeIn);
+            recipe.fadeOut = r.Number("out", recipe.fadeOut);
             error = r.Finish();
         } else if (line.command == "tone") {
             ToneEvent e;
             error = ReadTone(line, e);
-            spec.events.emplace_back(e);
+            recipe.events.emplace_back(e);
         } else if (line.command == "noise") {
             NoiseEvent e;
             error = ReadNoise(line, e);
-            spec.events.emplace_back(e);
+            recipe.events.emplace_back(e);
         } else if (line.command == "clicks") {
             ClickTrainEvent e;
             error = ReadClicks(line, e);
-            spec.events.emplace_back(e);
+            recipe.events.emplace_back(e);
         } else {
             return At(line, "unknown command '" + line.command + "'");
         }
@@ -193,29 +193,29 @@ std::optional<std::string> ParseSoundScript(std::string_view text, SoundSpec& sp
             return At(line, "'" + line.command + "' takes no key=value settings");
         }
     }
-    if (spec.name.empty()) {
+    if (recipe.name.empty()) {
         return std::string("the sound has no 'name'");
     }
-    if (spec.events.empty()) {
+    if (recipe.events.empty()) {
         return std::string("the sound has no events");
     }
     return std::nullopt;
 }
 
-Samples RenderSound(const SoundSpec& spec) {
-    double length = spec.length;
+Samples RenderSound(const SoundRecipe& recipe) {
+    double length = recipe.length;
     if (length <= 0.0) {
-        for (const SoundEvent& e : spec.events) {
+        for (const SoundEvent& e : recipe.events) {
             length = std::max(length, EndOf(e));
         }
     }
-    Samples out(static_cast<std::size_t>(std::ceil(length * spec.rate)), 0.0f);
-    for (const SoundEvent& e : spec.events) {
-        Render(e, spec.rate, out);
+    Samples out(static_cast<std::size_t>(std::ceil(length * recipe.rate)), 0.0f);
+    for (const SoundEvent& e : recipe.events) {
+        Render(e, recipe.rate, out);
     }
-    FadeEdges(out, static_cast<std::size_t>(spec.fadeIn * spec.rate),
-              static_cast<std::size_t>(spec.fadeOut * spec.rate));
-    ScaleToPeak(out, spec.peak);
+    FadeEdges(out, static_cast<std::size_t>(recipe.fadeIn * recipe.rate),
+              static_cast<std::size_t>(recipe.fadeOut * recipe.rate));
+    ScaleToPeak(out, recipe.peak);
     return out;
 }
 

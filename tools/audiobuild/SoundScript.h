@@ -11,7 +11,7 @@
 
 namespace sixdice::audio {
 
-struct SoundSpec {
+struct SoundRecipe {
     std::string name;      // the entry's name in the sound list
     int rate = 44100;      // 44100 or 22050
     double peak = -3.0;    // dBFS the finished sound is scaled to
@@ -24,9 +24,9 @@ struct SoundSpec {
 // Reads a description. Lines: "name N", "rate R", "peak DB", "fade in=S out=S", "length S", and
 // the events "tone ...", "noise ...", "clicks ..." with key=value settings. Returns the first
 // problem with its line number; std::nullopt on success.
-std::optional<std::string> ParseSoundScript(std::string_view text, SoundSpec& spec);
+std::optional<std::string> ParseSoundScript(std::string_view text, SoundRecipe& recipe);
 
-// Renders the events, fades both ends to silence and scales the peak to `spec.peak`.
-Samples RenderSound(const SoundSpec& spec);
+// Renders the events, fades both ends to silence and scales the peak to `recipe.peak`.
+Samples RenderSound(const SoundRecipe& recipe);
 
 } // namespace sixdice::audio

@@ -61,22 +61,22 @@ int BuildSounds(const std::vector<std::string>& args) {
         if (!ReadText(source, text)) {
             return 1;
         }
-        audio::SoundSpec spec;
-        if (auto error = audio::ParseSoundScript(text, spec)) {
+        audio::SoundRecipe recipe;
+        if (auto error = audio::ParseSoundScript(text, recipe)) {
             return Fail(source + ": " + *error);
         }
-        const auto pcm = audio::ToPcm16(audio::RenderSound(spec));
+        const auto pcm = audio::ToPcm16(audio::RenderSound(recipe));
         media::SoundEntry entry;
-        entry.name = spec.name;
-        entry.format = audio::PcmFormatBlock(1, spec.rate);
+        entry.name = recipe.name;
+        entry.format = audio::PcmFormatBlock(1, recipe.rate);
         entry.samples = audio::PcmBytes(pcm);
         list.entries.push_back(std::move(entry));
         if (!wavDir.empty()) {
             std::filesystem::create_directories(wavDir);
             const std::size_t number = list.entries.size() - 1;
             const std::string wav = wavDir + "/" + (number < 10 ? "0" : "") +
-                                    std::to_string(number) + "-" + spec.name + ".wav";
-            if (auto error = audio::WriteFile(wav, audio::WaveFile(pcm, spec.rate))) {
+                                    std::to_string(number) + "-" + recipe.name + ".wav";
+            if (auto error = audio::WriteFile(wav, audio::WaveFile(pcm, recipe.rate))) {
                 return Fail(*error);
             }
         }
@@ -109,18 +109,18 @@ int BuildMusic(const std::vector<std::string>& args) {
     if (!ReadText(source, text)) {
         return 1;
     }
-    audio::MusicSpec spec;
-    if (auto error = audio::ParseMusicScript(text, spec)) {
+    audio::MusicPiece piece;
+    if (auto error = audio::ParseMusicScript(text, piece)) {
         return Fail(source + ": " + *error);
     }
     audio::Composition composition;
-    if (auto error = audio::Compose(spec, composition)) {
+    if (auto error = audio::Compose(piece, composition)) {
         return Fail(source + ": " + *error);
     }
     constexpr int kRate = 44100;
-    const audio::Stereo loop = audio::RenderLoop(spec, composition, kRate);
+    const audio::Stereo loop = audio::RenderLoop(piece, composition, kRate);
     const std::string title = std::filesystem::path(source).stem().string();
-    if (auto error = audio::WriteOggVorbis(out, loop, kRate, spec.quality, title)) {
+    if (auto error = audio::WriteOggVorbis(out, loop, kRate, piece.quality, title)) {
         return Fail(*error);
     }
     if (!wav.empty()) {
