@@ -8,9 +8,17 @@
 
 namespace sixdice::media::sdl {
 
-SdlPointer::SdlPointer()
-    : arrow_(SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW)),
-      hand_(SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_HAND)) {}
+// A cursor is made when it is first shown: loading the desktop's cursor theme is work that
+// start-up does not need, since the pointer starts as the window's default arrow.
+SDL_Cursor* SdlPointer::Cursor(PointerShape shape) {
+    LazyCursor& slot = shape == PointerShape::Hand ? hand_ : arrow_;
+    if (!slot.tried) {
+        slot.tried = true;
+        slot.cursor.reset(SDL_CreateSystemCursor(
+            shape == PointerShape::Hand ? SDL_SYSTEM_CURSOR_HAND : SDL_SYSTEM_CURSOR_ARROW));
+    }
+    return slot.cursor.get();
+}
 
 void SdlPointer::Hide() {
     if (--count_ == -1)
@@ -24,8 +32,7 @@ void SdlPointer::Show() {
 
 void SdlPointer::SetShape(PointerShape shape) {
     shape_ = shape;
-    SDL_Cursor* cursor = shape == PointerShape::Hand ? hand_.get() : arrow_.get();
-    if (cursor)
+    if (SDL_Cursor* cursor = Cursor(shape))
         SDL_SetCursor(cursor);
 }
 

@@ -12,7 +12,6 @@ namespace sixdice::media::sdl {
 
 class SdlPointer final : public Pointer {
 public:
-    SdlPointer();
     void Hide() override;
     void Show() override;
     bool IsVisible() const override { return count_ >= 0; }
@@ -21,9 +20,15 @@ public:
 
 private:
     int count_ = 0; // visible while >= 0: each hide needs one show
+    struct LazyCursor {
+        bool tried = false; // a failure is not retried on every shape change
+        SdlPtr<SDL_Cursor> cursor;
+    };
+    SDL_Cursor* Cursor(PointerShape shape);
+
     PointerShape shape_ = PointerShape::Arrow;
-    SdlPtr<SDL_Cursor> arrow_;
-    SdlPtr<SDL_Cursor> hand_;
+    LazyCursor arrow_;
+    LazyCursor hand_;
 };
 
 class SdlShell final : public Shell {
