@@ -8,25 +8,10 @@ game=$1
 assets=$2
 pictures=$3
 
-work=$(mktemp -d "${TMPDIR:-/tmp}/sixdice-e2e-XXXXXX")
-game_pid=
-cleanup() {
-    if [[ -n "$game_pid" ]] && kill -0 "$game_pid" 2>/dev/null; then
-        kill -KILL "$game_pid" 2>/dev/null || true
-    fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 # A private copy of the working folder, so the check that nothing is written is exact.
-mkdir "$work/run"
-for f in nastaveni.zrk grafika_cz.zrk grafika_en.zrk zvuky.zrk hudba; do
-    if [[ ! -e "$assets/$f" ]]; then
-        echo "the working folder $assets has no $f (build the assets first)" >&2
-        exit 1
-    fi
-    cp -r "$assets/$f" "$work/run/"
-done
+copy_data_files "$assets" nastaveni.zrk grafika_cz.zrk grafika_en.zrk zvuky.zrk hudba
 # X drivers keep their allocations until exit; leaks of the game itself are the unit tests' job.
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 

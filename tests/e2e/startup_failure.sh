@@ -7,20 +7,9 @@ set -euo pipefail
 game=$1
 assets=$2
 
-work=$(mktemp -d "${TMPDIR:-/tmp}/sixdice-e2e-XXXXXX")
-game_pid=
-cleanup() {
-    if [[ -n "$game_pid" ]] && kill -0 "$game_pid" 2>/dev/null; then
-        kill -KILL "$game_pid" 2>/dev/null || true
-    fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
-mkdir "$work/run"
-for f in grafika_cz.zrk grafika_en.zrk zvuky.zrk; do
-    cp "$assets/$f" "$work/run/"
-done
+copy_data_files "$assets" grafika_cz.zrk grafika_en.zrk zvuky.zrk
 printf '0\r\n0\r\ncz\r\n' >"$work/run/nastaveni.zrk"
 (cd "$work/run" && find . | sort) >"$work/before.txt"
 
