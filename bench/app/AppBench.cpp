@@ -116,26 +116,41 @@ void IdleOnTheMenuWithMusic(benchmark::State& state) {
 }
 BENCHMARK(IdleOnTheMenuWithMusic)->UseManualTime()->Unit(benchmark::kSecond)->Iterations(1);
 
+// A started main window on the game screen of a new four-player game, without vsync and music.
+struct GameScreenBench {
+    game::SystemClock clock;
+    std::unique_ptr<media::Services> services;
+    std::unique_ptr<ui::Tmain> tmain;
+
+    bool Start(benchmark::State& state) {
+        if (!EnterAssetFolder(state)) {
+            return false;
+        }
+        services = Headless(false);
+        if (!services) {
+            state.SkipWithError("the headless services did not start");
+            return false;
+        }
+        tmain = std::make_unique<ui::Tmain>(*services, &app::LoadSettingsFile, clock);
+        if (auto failure = tmain->FormCreate()) {
+            state.SkipWithError(failure->c_str());
+            return false;
+        }
+        tmain->StopMusic();
+        services->window().SetLayout(media::Layout::Large);
+        game::NewGame(tmain->State(), 4, {"Alena", "Bořek", "Cecílie", "Dušan"});
+        game::LoadActiveSheet(tmain->State());
+        return true;
+    }
+};
+
 // One pointer movement on the game screen with its present, without the vertical-blank wait.
 void PointerMovementOnTheGameScreen(benchmark::State& state) {
-    if (!EnterAssetFolder(state)) {
+    GameScreenBench bench;
+    if (!bench.Start(state)) {
         return;
     }
-    game::SystemClock clock;
-    auto services = Headless(false);
-    if (!services) {
-        state.SkipWithError("the headless services did not start");
-        return;
-    }
-    ui::Tmain tmain(*services, &app::LoadSettingsFile, clock);
-    if (auto failure = tmain.FormCreate()) {
-        state.SkipWithError(failure->c_str());
-        return;
-    }
-    tmain.StopMusic();
-    services->window().SetLayout(media::Layout::Large);
-    game::NewGame(tmain.State(), 4, {"Alena", "Bořek", "Cecílie", "Dušan"});
-    game::LoadActiveSheet(tmain.State());
+    ui::Tmain& tmain = *bench.tmain;
     tmain.SetCurrentScreen(game::Screen::Game);
     tmain.DrawGameScreen();
     tmain.Present();
@@ -150,24 +165,11 @@ BENCHMARK(PointerMovementOnTheGameScreen)->Unit(benchmark::kMicrosecond);
 
 // A whole redraw of the game screen (board, dice, plates, about sixty texts) with its present.
 void GameScreenRedraw(benchmark::State& state) {
-    if (!EnterAssetFolder(state)) {
+    GameScreenBench bench;
+    if (!bench.Start(state)) {
         return;
     }
-    game::SystemClock clock;
-    auto services = Headless(false);
-    if (!services) {
-        state.SkipWithError("the headless services did not start");
-        return;
-    }
-    ui::Tmain tmain(*services, &app::LoadSettingsFile, clock);
-    if (auto failure = tmain.FormCreate()) {
-        state.SkipWithError(failure->c_str());
-        return;
-    }
-    tmain.StopMusic();
-    services->window().SetLayout(media::Layout::Large);
-    game::NewGame(tmain.State(), 4, {"Alena", "Bořek", "Cecílie", "Dušan"});
-    game::LoadActiveSheet(tmain.State());
+    ui::Tmain& tmain = *bench.tmain;
     tmain.State().Dice = {1, 2, 3, 4, 5, 6};
     tmain.SetCurrentScreen(game::Screen::Game);
     for (auto _ : state) {
