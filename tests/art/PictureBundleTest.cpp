@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <string>
+#include <unistd.h>
 
 namespace sixdice::art {
 namespace {
@@ -19,7 +21,8 @@ media::Picture Solid(int w, int h, std::uint32_t colour) {
 }
 
 TEST(PictureBundle, KeepsEveryImageThroughAFile) {
-    const auto file = std::filesystem::temp_directory_path() / "sixdice-bundle-test.pics";
+    const auto file = std::filesystem::temp_directory_path() /
+                      ("sixdice-bundle-test-" + std::to_string(::getpid()) + ".pics");
     media::Picture gradient = Solid(3, 2, 0);
     for (std::size_t i = 0; i < gradient.pixels.size(); ++i) {
         gradient.pixels[i] = std::uint32_t(0x010203 * (i + 1));
@@ -39,7 +42,8 @@ TEST(PictureBundle, KeepsEveryImageThroughAFile) {
 }
 
 TEST(PictureBundle, RefusesFilesThatAreNotBundlesOrEndEarly) {
-    const auto file = std::filesystem::temp_directory_path() / "sixdice-bundle-bad.pics";
+    const auto file = std::filesystem::temp_directory_path() /
+                      ("sixdice-bundle-bad-" + std::to_string(::getpid()) + ".pics");
     std::ofstream(file, std::ios::binary) << "NOTABUNDLE";
     EXPECT_THROW(LoadBundle(file), ArtError);
     SaveBundle(file, {{0, "x", false, 0, Solid(4, 4, 1)}});

@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <string>
+#include <unistd.h>
 
 namespace sixdice::media::sdl {
 namespace {
@@ -16,7 +18,10 @@ protected:
     void SetUp() override {
         if (const char* old = std::getenv("SIXDICE_FONT_DIR"))
             saved_ = old;
-        dir_ = fs::path(::testing::TempDir()) / "sixdice-fonts";
+        // Parallel test processes each pin their own folder; a shared one is removed under them.
+        dir_ = fs::path(::testing::TempDir()) /
+               ("sixdice-fonts-" + std::to_string(::getpid()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(dir_);
         fs::create_directories(dir_);
         setenv("SIXDICE_FONT_DIR", dir_.c_str(), 1);
