@@ -13,6 +13,12 @@ struct Picture {
     int height = 0;
     std::vector<std::uint32_t> pixels; // width * height
 
+    // A width x height picture of one colour.
+    static Picture Filled(int width, int height, std::uint32_t colour) {
+        return Picture{width, height,
+                       std::vector<std::uint32_t>(std::size_t(width) * height, colour)};
+    }
+
     bool empty() const { return width <= 0 || height <= 0; }
     std::uint32_t at(int x, int y) const { return pixels[std::size_t(y) * width + x]; }
     friend bool operator==(const Picture&, const Picture&) = default;

@@ -76,10 +76,7 @@ public:
     explicit RecGraphics(RecordingServices& s) : s_(s) { Resize(SurfaceSize(Layout::Small)); }
 
     void Resize(Size size) {
-        Picture next;
-        next.width = size.width;
-        next.height = size.height;
-        next.pixels.assign(std::size_t(size.width) * size.height, 0);
+        Picture next = Picture::Filled(size.width, size.height, 0);
         for (int y = 0; y < std::min(size.height, surface_.height); ++y) {
             for (int x = 0; x < std::min(size.width, surface_.width); ++x)
                 next.pixels[std::size_t(y) * size.width + x] = surface_.at(x, y);

@@ -12,23 +12,16 @@
 namespace sixdice::art {
 namespace {
 
-media::Picture Solid(int w, int h, std::uint32_t colour) {
-    media::Picture picture;
-    picture.width = w;
-    picture.height = h;
-    picture.pixels.assign(std::size_t(w) * h, colour);
-    return picture;
-}
-
 TEST(PictureBundle, KeepsEveryImageThroughAFile) {
     const auto file = std::filesystem::temp_directory_path() /
                       ("sixdice-bundle-test-" + std::to_string(::getpid()) + ".pics");
-    media::Picture gradient = Solid(3, 2, 0);
+    media::Picture gradient = media::Picture::Filled(3, 2, 0);
     for (std::size_t i = 0; i < gradient.pixels.size(); ++i) {
         gradient.pixels[i] = std::uint32_t(0x010203 * (i + 1));
     }
-    const std::vector<BundledImage> images{{7, "die", false, 0, gradient},
-                                           {2, "menu lit", true, 0xFF00FF, Solid(1, 1, 0xABCDEF)}};
+    const std::vector<BundledImage> images{
+        {7, "die", false, 0, gradient},
+        {2, "menu lit", true, 0xFF00FF, media::Picture::Filled(1, 1, 0xABCDEF)}};
     SaveBundle(file, images);
     const auto back = LoadBundle(file);
     std::filesystem::remove(file);
@@ -46,7 +39,7 @@ TEST(PictureBundle, RefusesFilesThatAreNotBundlesOrEndEarly) {
                       ("sixdice-bundle-bad-" + std::to_string(::getpid()) + ".pics");
     std::ofstream(file, std::ios::binary) << "NOTABUNDLE";
     EXPECT_THROW(LoadBundle(file), ArtError);
-    SaveBundle(file, {{0, "x", false, 0, Solid(4, 4, 1)}});
+    SaveBundle(file, {{0, "x", false, 0, media::Picture::Filled(4, 4, 1)}});
     std::filesystem::resize_file(file, std::filesystem::file_size(file) - 5);
     EXPECT_THROW(LoadBundle(file), ArtError);
     std::filesystem::remove(file);
@@ -54,8 +47,10 @@ TEST(PictureBundle, RefusesFilesThatAreNotBundlesOrEndEarly) {
 }
 
 TEST(BuildImageList, NumbersImagesFromTheirDeclarationsNotTheirOrder) {
-    const media::ImageList list = BuildImageList(
-        {{1, "b", false, 0, Solid(2, 2, 0x222222)}, {0, "a", false, 0, Solid(1, 1, 0x111111)}}, 2);
+    const media::ImageList list =
+        BuildImageList({{1, "b", false, 0, media::Picture::Filled(2, 2, 0x222222)},
+                        {0, "a", false, 0, media::Picture::Filled(1, 1, 0x111111)}},
+                       2);
     ASSERT_EQ(list.entries.size(), 2u);
     EXPECT_EQ(list.entries[0].name, "a");
     EXPECT_EQ(list.entries[1].picture.width, 2);
@@ -64,13 +59,16 @@ TEST(BuildImageList, NumbersImagesFromTheirDeclarationsNotTheirOrder) {
 }
 
 TEST(BuildImageList, StoresKeyColoursBlueGreenRed) {
-    const media::ImageList list = BuildImageList({{0, "keyed", true, 0x123456, Solid(1, 1, 0)}}, 1);
+    const media::ImageList list =
+        BuildImageList({{0, "keyed", true, 0x123456, media::Picture::Filled(1, 1, 0)}}, 1);
     EXPECT_TRUE(list.entries[0].transparent);
     EXPECT_EQ(list.entries[0].transparentColor, 0x563412u) << "colour codes are $00BBGGRR";
 }
 
 TEST(BuildImageList, RefusesGapsDuplicatesAndStrayNumbers) {
-    const auto one = [](int n) { return BundledImage{n, "x", false, 0, Solid(1, 1, 0)}; };
+    const auto one = [](int n) {
+        return BundledImage{n, "x", false, 0, media::Picture::Filled(1, 1, 0)};
+    };
     EXPECT_THROW(BuildImageList({one(0), one(2)}, 3), ArtError) << "image 1 missing";
     EXPECT_THROW(BuildImageList({one(0), one(0), one(1)}, 2), ArtError) << "image 0 twice";
     EXPECT_THROW(BuildImageList({one(0), one(28)}, 28), ArtError) << "beyond the catalogue";

@@ -27,26 +27,18 @@ protected:
     }
 };
 
-media::Picture Solid(int w, int h, std::uint32_t rgb) {
-    media::Picture p;
-    p.width = w;
-    p.height = h;
-    p.pixels.assign(std::size_t(w) * h, rgb);
-    return p;
-}
-
 media::ImageList Images() {
     media::ImageList list;
     media::ImageEntry a;
     a.name = "menu";
-    a.picture = Solid(40, 30, 0x102030);
+    a.picture = media::Picture::Filled(40, 30, 0x102030);
     a.patternWidth = 10;
     a.patternHeight = 10;
     a.transparentColor = 0x00FF00FF;
     media::ImageEntry b;
     b.name = "say \"hi\"\\\t";
     media::ImageEntry c;
-    c.picture = Solid(3, 2, 0xFFFFFF);
+    c.picture = media::Picture::Filled(3, 2, 0xFFFFFF);
     c.transparent = false;
     c.transparentColor = 0x8000000F;
     c.skipWidth = -1;
@@ -158,8 +150,8 @@ TEST_F(ZrkTool, ExtractThenPackGivesTheSameListingAndData) {
 TEST_F(ZrkTool, PackFromListTxtOrBareFiles) {
     const fs::path folder = dir_ / "skin";
     fs::create_directories(folder);
-    Save("skin/000.bmp", media::WriteBmpFile(Solid(4, 4, 0x00FF00)));
-    Save("skin/001.bmp", media::WriteBmpFile(Solid(2, 2, 0x0000FF)));
+    Save("skin/000.bmp", media::WriteBmpFile(media::Picture::Filled(4, 4, 0x00FF00)));
+    Save("skin/001.bmp", media::WriteBmpFile(media::Picture::Filled(2, 2, 0x0000FF)));
     const std::string out = (dir_ / "skin.zrk").string();
     ASSERT_EQ(RunZrk({"pack", "images", folder.string(), out}).exitCode, 0);
     EXPECT_EQ(RunZrk({"list", out}).out,

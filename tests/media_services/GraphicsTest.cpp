@@ -23,7 +23,7 @@ constexpr std::uint32_t kFelt = 0x004000;
 ImageList TestImages() {
     ImageList list;
     ImageEntry keyed;
-    keyed.picture = Filled(4, 4, kRed);
+    keyed.picture = Picture::Filled(4, 4, kRed);
     for (int y = 1; y < 3; ++y) {
         for (int x = 1; x < 3; ++x)
             keyed.picture.pixels[std::size_t(y) * 4 + x] = kGreen;
@@ -32,7 +32,7 @@ ImageList TestImages() {
     list.entries.push_back(keyed);
 
     ImageEntry grid;
-    grid.picture = Filled(7, 5, kWhite);
+    grid.picture = Picture::Filled(7, 5, kWhite);
     const std::uint32_t colours[4] = {kRed, kGreen, kBlue, 0x123456};
     for (int k = 0; k < 4; ++k) {
         const int x0 = (k % 2) * 4, y0 = (k / 2) * 3;
@@ -55,13 +55,13 @@ ImageList TestImages() {
     list.entries.push_back(opaque);
 
     ImageEntry tooLarge;
-    tooLarge.picture = Filled(4, 4, kBlue);
+    tooLarge.picture = Picture::Filled(4, 4, kBlue);
     tooLarge.patternWidth = 5;
     tooLarge.patternHeight = 5;
     list.entries.push_back(tooLarge);
 
     ImageEntry felt;
-    felt.picture = Filled(10, 10, kFelt);
+    felt.picture = Picture::Filled(10, 10, kFelt);
     felt.transparent = false;
     list.entries.push_back(felt);
     return ThroughListFile(list);
@@ -149,7 +149,7 @@ TEST_F(HeadlessGraphics, DrawingIsClippedToTheSurface) {
 TEST_F(HeadlessGraphics, ANewImageListReplacesTheOldOne) {
     ImageList one;
     ImageEntry e;
-    e.picture = Filled(2, 2, kBlue);
+    e.picture = Picture::Filled(2, 2, kBlue);
     one.entries.push_back(e);
     s().graphics().SetImageList(one);
     EXPECT_EQ(s().graphics().ImageCount(), 1);

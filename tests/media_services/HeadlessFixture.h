@@ -29,15 +29,6 @@ protected:
     std::unique_ptr<Services> services_;
 };
 
-// A picture filled with one colour (0x00RRGGBB).
-inline Picture Filled(int width, int height, std::uint32_t colour) {
-    Picture p;
-    p.width = width;
-    p.height = height;
-    p.pixels.assign(std::size_t(width) * height, colour);
-    return p;
-}
-
 // The list as the game gets it: written by the list-file writer and read back by the reader.
 inline ImageList ThroughListFile(const ImageList& list) {
     const std::vector<std::uint8_t> bytes = WriteImageList(list, "TEST");

@@ -38,7 +38,7 @@ TEST(RecordingServices, DrawsImagesLikeTheRealSurface) {
     RecordingServices r;
     ImageList list;
     ImageEntry e;
-    e.picture = Filled(3, 1, 0xFF0000);
+    e.picture = Picture::Filled(3, 1, 0xFF0000);
     e.picture.pixels[1] = 0x00FF00;
     e.transparentColor = 0x0000FF00;
     list.entries.push_back(e);
@@ -107,7 +107,7 @@ TEST(RecordingServices, PointerVisibilityIsCounted) {
 }
 
 TEST(PngFile, SavedPicturesLoadBackTheSame) {
-    Picture p = Filled(5, 3, 0x123456);
+    Picture p = Picture::Filled(5, 3, 0x123456);
     p.pixels[7] = 0xFEDCBA;
     const std::string file = ::testing::TempDir() + "sixdice-roundtrip.png";
     ASSERT_FALSE(SavePng(p, file));
@@ -121,7 +121,7 @@ TEST(PngFile, SavedPicturesLoadBackTheSame) {
     EXPECT_EQ(d.differing, 2);
     EXPECT_EQ(d.firstX, 2);
     EXPECT_EQ(d.firstY, 1);
-    EXPECT_FALSE(ComparePictures(p, Filled(3, 5, 0)).sameSize);
+    EXPECT_FALSE(ComparePictures(p, Picture::Filled(3, 5, 0)).sameSize);
     EXPECT_FALSE(LoadPng(file + ".missing"));
     EXPECT_TRUE(SavePng(Picture{}, file)) << "an empty picture is refused";
 }

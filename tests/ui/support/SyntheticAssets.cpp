@@ -12,14 +12,6 @@
 namespace sixdice::testsupport {
 namespace {
 
-media::Picture Flat(int width, int height, std::uint32_t rgb) {
-    media::Picture p;
-    p.width = width;
-    p.height = height;
-    p.pixels.assign(std::size_t(width) * height, rgb);
-    return p;
-}
-
 void Fill(media::Picture& p, int x, int y, int w, int h, std::uint32_t rgb) {
     for (int yy = std::max(0, y); yy < std::min(p.height, y + h); ++yy) {
         for (int xx = std::max(0, x); xx < std::min(p.width, x + w); ++xx) {
@@ -40,7 +32,7 @@ constexpr media::ColorCode MagentaCode = 0x00FF00FF; // $00BBGGRR
 
 // The board: felt with the score sheet's rows ruled, so misplaced figures stand out.
 media::Picture Board(std::uint32_t tint) {
-    media::Picture p = Flat(547, 448, 0x004000 ^ tint);
+    media::Picture p = media::Picture::Filled(547, 448, 0x004000 ^ tint);
     Fill(p, 0, 120, 547, 300, 0xF4EBD0);
     for (int row = 0; row < 16; ++row) {
         Fill(p, 0, 153 + 15 * row, 547, 1, 0xB0A080);
@@ -53,7 +45,7 @@ media::Picture Board(std::uint32_t tint) {
 
 // A die face: ivory with v dark squares in a row, so each face is distinct.
 media::Picture Die(int v) {
-    media::Picture p = Flat(50, 50, 0xFFFFF0);
+    media::Picture p = media::Picture::Filled(50, 50, 0xFFFFF0);
     Frame(p, 0x404040);
     for (int i = 0; i < v; ++i) {
         Fill(p, 4 + 7 * i, 20, 5, 5, 0x202020);
@@ -75,13 +67,13 @@ media::ImageEntry Entry(std::string name, media::Picture picture, bool keyed) {
 media::ImageList SyntheticImageList(int imageCount, std::uint32_t tint) {
     std::vector<media::ImageEntry> all;
     auto screen = [&](std::uint32_t rgb) {
-        media::Picture p = Flat(400, 300, rgb ^ tint);
+        media::Picture p = media::Picture::Filled(400, 300, rgb ^ tint);
         Frame(p, 0xFFFFFF);
         Fill(p, 20, 20, 60, 10, 0x000000);
         return p;
     };
     auto highlight = [&](int w, int h, std::uint32_t rgb) {
-        media::Picture p = Flat(w, h, rgb ^ tint);
+        media::Picture p = media::Picture::Filled(w, h, rgb ^ tint);
         Frame(p, 0x000000);
         return p;
     };
@@ -99,18 +91,18 @@ media::ImageList SyntheticImageList(int imageCount, std::uint32_t tint) {
     }
     all.push_back(Entry("board", Board(tint), false));
     {
-        media::Picture marked = Flat(130, 28, 0xD4A017);
+        media::Picture marked = media::Picture::Filled(130, 28, 0xD4A017);
         Fill(marked, 0, 0, 4, 4, Magenta); // keyed corner: the board shows through
         all.push_back(Entry("plate marked", std::move(marked), true));
-        media::Picture unmarked = Flat(130, 28, 0xA0A0A0);
+        media::Picture unmarked = media::Picture::Filled(130, 28, 0xA0A0A0);
         Fill(unmarked, 0, 0, 4, 4, Magenta);
         all.push_back(Entry("plate unmarked", std::move(unmarked), true));
     }
     {
-        media::Picture free = Flat(31, 31, Magenta);
+        media::Picture free = media::Picture::Filled(31, 31, Magenta);
         Frame(free, 0x000000);
         all.push_back(Entry("marker not held", std::move(free), true));
-        media::Picture held = Flat(31, 31, Magenta);
+        media::Picture held = media::Picture::Filled(31, 31, Magenta);
         Fill(held, 4, 4, 23, 23, 0xC00000);
         all.push_back(Entry("marker held", std::move(held), true));
     }
@@ -119,7 +111,7 @@ media::ImageList SyntheticImageList(int imageCount, std::uint32_t tint) {
     all.push_back(Entry("highscore", screen(0x404080), false));
     all.push_back(Entry("highscore back", highlight(112, 18, 0xE0C040), false));
     all.push_back(Entry("highscore send", highlight(176, 18, 0xE0C040), false));
-    all.push_back(Entry("throw picture", Flat(547, 120, 0x305030), false));
+    all.push_back(Entry("throw picture", media::Picture::Filled(547, 120, 0x305030), false));
     all.push_back(Entry("web link 2", highlight(203, 18, 0xE0C040), false));
     all.push_back(Entry("web link 1", highlight(199, 15, 0xE0C040), false));
 
