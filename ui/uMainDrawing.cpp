@@ -1,5 +1,6 @@
 // Drawing the game screen from the game state, and the end-of-game line over it.
 #include "scores/Ranking.h"
+#include "ui/BoardLayout.h"
 #include "ui/Catalogue.h"
 #include "ui/TextDrawing.h"
 #include "ui/uMain.h"
@@ -7,45 +8,9 @@
 #include <string>
 
 namespace sixdice::ui {
-namespace {
 
 namespace image = catalogue::image;
-
-constexpr int NamePoints = 12;
-constexpr int FigurePoints = 9;
-
-// The left edge of player p's figures; the plate starts 97 pixels to its left, the name 92.
-constexpr int ColumnX(int player) {
-    return 102 + 135 * (player - 1);
-}
-constexpr int PlateX(int player) {
-    return ColumnX(player) - 97;
-}
-constexpr int NameX(int player) {
-    return ColumnX(player) - 92;
-}
-constexpr int HeaderY = 125;
-constexpr int CellY(int cell) {
-    return 156 + 15 * (cell - 1);
-}
-constexpr int ThrowsY = 367;
-constexpr int TotalY = 397;
-
-constexpr int DieX(int die) {
-    return 50 * (die - 1);
-}
-constexpr int MarkerX(int die) {
-    return 10 + 50 * (die - 1);
-}
-constexpr int MarkerY = 52;
-
-constexpr int EndLineCentre = 273;
-constexpr int EndLineTop = 250;
-
-static_assert(ColumnX(4) == 507 && PlateX(4) == 410 && NameX(4) == 415);
-static_assert(CellY(13) == 336);
-
-} // namespace
+using namespace board;
 
 void Tmain::SetFont(int points, media::Rgb colour) {
     services_.graphics().SetFont(GameFont, points, colour);

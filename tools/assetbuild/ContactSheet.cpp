@@ -4,6 +4,9 @@
 #include "media/listfile/ListFile.h"
 #include "tools/assetbuild/SvgRender.h"
 #include "tools/assetbuild/SvgSource.h"
+#include "ui/BoardLayout.h"
+#include "ui/Catalogue.h"
+#include "ui/LanguageTexts.h"
 
 #include <array>
 #include <cairo.h>
@@ -13,6 +16,9 @@
 
 namespace sixdice::art {
 namespace {
+
+namespace board = ui::board;
+namespace image = ui::catalogue::image;
 
 constexpr std::uint32_t kClickOutline = 0xFF0000;
 constexpr std::uint32_t kHoverOutline = 0x00FFFF;
@@ -61,11 +67,7 @@ std::string OverlaySvg(int width, int height, const std::vector<Text>& texts,
 }
 
 media::Picture Blank(int width, int height) {
-    media::Picture picture;
-    picture.width = width;
-    picture.height = height;
-    picture.pixels.assign(std::size_t(width) * height, 0x004000);
-    return picture;
+    return media::Picture::Filled(width, height, 0x004000);
 }
 
 // A sample game in progress: three players, the second on turn after a throw with dice 1, 2
@@ -93,36 +95,49 @@ SampleGame MakeSample(Language language) {
     return game;
 }
 
+// Pixels of a text of that many points at 96 dpi.
+constexpr double PixelsOf(int points) {
+    return points * 4.0 / 3.0;
+}
+
 void DrawBoard(media::Picture& screen, const media::ImageList& list, const SampleGame& game,
                bool endOfGame, std::vector<Text>& texts) {
-    DrawEntry(screen, list, 15, 0, 0);
-    for (int i = 0; i < 6; ++i) {
-        DrawEntry(screen, list, 8 + game.dice[std::size_t(i)], 50 * i, 0);
+    DrawEntry(screen, list, image::Board, 0, 0);
+    for (int die = 1; die <= 6; ++die) {
+        DrawEntry(screen, list, image::DieFace(game.dice[std::size_t(die - 1)]), board::DieX(die),
+                  0);
     }
-    for (int i = 0; i < 6; ++i) {
-        DrawEntry(screen, list, game.held[std::size_t(i)] ? 19 : 18, 10 + 50 * i, 52);
+    for (int die = 1; die <= 6; ++die) {
+        DrawEntry(screen, list,
+                  game.held[std::size_t(die - 1)] ? image::HeldMarker : image::NotHeldMarker,
+                  board::MarkerX(die), board::MarkerY);
     }
     const int players = int(game.names.size());
     for (int p = 1; p <= players; ++p) {
-        DrawEntry(screen, list, endOfGame || p == game.current ? 16 : 17, 5 + 135 * (p - 1), 125);
+        DrawEntry(screen, list,
+                  endOfGame || p == game.current ? image::PlateMarked : image::PlateUnmarked,
+                  board::PlateX(p), board::HeaderY);
     }
+    const double namePixels = PixelsOf(board::NamePoints);
+    const double figurePixels = PixelsOf(board::FigurePoints);
     for (int p = 1; p <= players; ++p) {
         const bool lit = endOfGame || p == game.current;
-        texts.push_back({10.0 + 135 * (p - 1), 125, game.names[std::size_t(p - 1)], 16,
-                         lit ? "#008000" : "#000000"});
-        const double x = 102 + 135 * (p - 1);
-        for (int c = 0; c < 13; ++c) {
-            const bool offer = !endOfGame && p == game.current && game.offered[std::size_t(c)] > 0;
-            texts.push_back({x, 156.0 + 15 * c,
-                             offer ? std::to_string(game.offered[std::size_t(c)])
-                                   : game.cells[std::size_t(p - 1)][std::size_t(c)],
-                             12, offer ? "#ff0000" : "#000000"});
+        texts.push_back({double(board::NameX(p)), board::HeaderY, game.names[std::size_t(p - 1)],
+                         namePixels, lit ? "#008000" : "#000000"});
+        const double x = board::ColumnX(p);
+        for (int cell = 1; cell <= 13; ++cell) {
+            const int offered = game.offered[std::size_t(cell - 1)];
+            const bool offer = !endOfGame && p == game.current && offered > 0;
+            texts.push_back({x, double(board::CellY(cell)),
+                             offer ? std::to_string(offered)
+                                   : game.cells[std::size_t(p - 1)][std::size_t(cell - 1)],
+                             figurePixels, offer ? "#ff0000" : "#000000"});
         }
         const int left = endOfGame ? 0 : game.throwsLeft[std::size_t(p - 1)];
         const int total =
             game.totals[std::size_t(p - 1)] + (endOfGame ? game.throwsLeft[std::size_t(p - 1)] : 0);
-        texts.push_back({x, 367, std::to_string(left), 12, "#000000"});
-        texts.push_back({x, 397, std::to_string(total), 12, "#000000"});
+        texts.push_back({x, board::ThrowsY, std::to_string(left), figurePixels, "#000000"});
+        texts.push_back({x, board::TotalY, std::to_string(total), figurePixels, "#000000"});
     }
 }
 
@@ -206,10 +221,11 @@ void WriteLanguage(const std::filesystem::path& outDir, Language language,
         media::Picture screen = Blank(547, 448);
         std::vector<Text> texts;
         DrawBoard(screen, list, game, false, texts);
-        DrawEntry(screen, list, 25, 0, 0);
-        for (int i = 0; i < 6; ++i) {
-            if (game.held[std::size_t(i)]) {
-                DrawEntry(screen, list, 8 + game.dice[std::size_t(i)], 50 * i, 0);
+        DrawEntry(screen, list, image::ThrowPicture, 0, 0);
+        for (int die = 1; die <= 6; ++die) {
+            if (game.held[std::size_t(die - 1)]) {
+                DrawEntry(screen, list, image::DieFace(game.dice[std::size_t(die - 1)]),
+                          board::DieX(die), 0);
             }
         }
         DrawSvgOver(screen, OverlaySvg(547, 448, texts));
@@ -220,17 +236,15 @@ void WriteLanguage(const std::filesystem::path& outDir, Language language,
         media::Picture screen = Blank(547, 448);
         std::vector<Text> texts;
         DrawBoard(screen, list, game, true, texts);
-        texts.push_back({273, 250,
-                         (cz ? "Konec hry - pro pokračování klikni kamkoli ..."
-                             : "End of game - to continue point enyone ...") +
-                             game.names[0],
-                         16, "", true, true});
+        texts.push_back({board::EndLineCentre, board::EndLineTop,
+                         ui::EndOfGameLine(language, game.names[0]), PixelsOf(board::NamePoints),
+                         "", true, true});
         DrawSvgOver(screen, OverlaySvg(547, 448, texts));
         save("end", screen);
     }
     {
         media::Picture screen = Blank(400, 300);
-        DrawEntry(screen, list, 5, 0, 0);
+        DrawEntry(screen, list, image::ExitPicture, 0, 0);
         save("farewell", screen);
     }
 }
