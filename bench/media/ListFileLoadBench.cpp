@@ -58,16 +58,23 @@ const GraphicsFile& File() {
     return file;
 }
 
+// One load of the file at `path`; false, with the benchmark marked failed, when it fails.
+bool LoadOnce(benchmark::State& state, const std::string& path) {
+    ImageList list;
+    if (LoadImageList(path, list)) {
+        state.SkipWithError("load failed");
+        return false;
+    }
+    benchmark::DoNotOptimize(list.entries.data());
+    return true;
+}
+
 // The whole load as the game does it: open, read, parse and decode every picture.
 void BM_LoadGraphicsFile(benchmark::State& state) {
     const GraphicsFile& file = File();
     for (auto _ : state) {
-        ImageList list;
-        if (LoadImageList(file.path(), list)) {
-            state.SkipWithError("load failed");
+        if (!LoadOnce(state, file.path()))
             break;
-        }
-        benchmark::DoNotOptimize(list.entries.data());
     }
     state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(file.bytes().size()));
     state.counters["file_MB"] = double(file.bytes().size()) / 1e6;
@@ -82,12 +89,8 @@ void BM_LoadGraphicsFileFreshMemory(benchmark::State& state) {
         state.PauseTiming();
         ::malloc_trim(0);
         state.ResumeTiming();
-        ImageList list;
-        if (LoadImageList(file.path(), list)) {
-            state.SkipWithError("load failed");
+        if (!LoadOnce(state, file.path()))
             break;
-        }
-        benchmark::DoNotOptimize(list.entries.data());
     }
     state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(file.bytes().size()));
 }
@@ -103,12 +106,8 @@ void BM_LoadGameGraphicsFile(benchmark::State& state) {
         return;
     }
     for (auto _ : state) {
-        ImageList list;
-        if (LoadImageList(path, list)) {
-            state.SkipWithError("load failed");
+        if (!LoadOnce(state, path))
             break;
-        }
-        benchmark::DoNotOptimize(list.entries.data());
     }
     state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(size));
     state.counters["file_MB"] = double(size) / 1e6;

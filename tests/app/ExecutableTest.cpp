@@ -51,13 +51,7 @@ TEST(Executable, RefusesToStartWithoutItsFiles) {
     };
     for (const auto& c : cases) {
         testsupport::WorkingFolder folder;
-        folder.WriteCompleteSet(c.settings ? c.settings : "");
-        if (!c.settings) {
-            std::filesystem::remove(folder.Path() / "nastaveni.zrk");
-        }
-        if (c.removed) {
-            std::filesystem::remove(folder.Path() / c.removed);
-        }
+        folder.WriteSetWithout(c.settings, c.removed);
         const auto before = folder.Listing();
         const RunResult result = RunSixDice(folder, "");
         EXPECT_EQ(result.exitCode, 1) << c.label << "\n" << result.errorOutput;

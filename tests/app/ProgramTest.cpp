@@ -86,13 +86,7 @@ TEST_F(Program, StartUpFailuresEndWithTheirMessageAndExitCode1) {
     };
     for (const auto& c : cases) {
         testsupport::WorkingFolder folder;
-        folder.WriteCompleteSet(c.settings ? c.settings : "");
-        if (!c.settings) {
-            std::filesystem::remove(folder.Path() / "nastaveni.zrk");
-        }
-        if (c.removed) {
-            std::filesystem::remove(folder.Path() / c.removed);
-        }
+        folder.WriteSetWithout(c.settings, c.removed);
         const auto before = folder.Listing();
         media::testing::RecordingServices services;
         EXPECT_EQ(RunGame(services), 1) << c.label;

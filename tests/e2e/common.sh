@@ -25,3 +25,17 @@ copy_data_files() {
         cp -r "$assets/$f" "$work/run/"
     done
 }
+
+# list_working_folder: remembers what the working folder holds, for check_nothing_written.
+list_working_folder() {
+    (cd "$work/run" && find . | sort) >"$work/before.txt"
+}
+
+# check_nothing_written: fails when the game added or removed anything in its working folder.
+check_nothing_written() {
+    (cd "$work/run" && find . | sort) >"$work/after.txt"
+    if ! diff -u "$work/before.txt" "$work/after.txt" >&2; then
+        echo "the game wrote into its working folder" >&2
+        exit 1
+    fi
+}

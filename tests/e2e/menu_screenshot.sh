@@ -17,7 +17,7 @@ export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 
 # One run: start the game, find its window, compare the menu with image 0, close it.
 check_menu() {
-    (cd "$work/run" && find . | sort) >"$work/before.txt"
+    list_working_folder
 
     language=$(sed -n '3p' "$work/run/nastaveni.zrk" | tr -d '\r')
     case "$language" in
@@ -82,11 +82,7 @@ check_menu() {
         cat "$work/stderr.txt" >&2
         exit 1
     fi
-    (cd "$work/run" && find . | sort) >"$work/after.txt"
-    if ! diff -u "$work/before.txt" "$work/after.txt" >&2; then
-        echo "the game wrote into its working folder" >&2
-        exit 1
-    fi
+    check_nothing_written
     echo "menu matches image 0 of $graphics pixel for pixel"
 }
 

@@ -135,8 +135,7 @@ TEST_F(Startup, UnreadableListFilesStopStartUp) {
         {"sound file missing", "zvuky.zrk", "CZ"},
     };
     for (const auto& c : cases) {
-        folder_.WriteCompleteSet("");
-        std::filesystem::remove(folder_.Path() / c.removed);
+        folder_.WriteSetWithout("", c.removed);
         Log().Clear();
         UseSettings({"menu.ogg", "0", c.settings3});
         auto failure = CreateWindow().FormCreate();

@@ -181,6 +181,16 @@ void WorkingFolder::WriteCompleteSet(const std::string& settings) const {
     WriteFile("nastaveni.zrk", settings);
 }
 
+void WorkingFolder::WriteSetWithout(const char* settings, const char* removed) const {
+    WriteCompleteSet(settings ? settings : "");
+    if (!settings) {
+        std::filesystem::remove(path_ / "nastaveni.zrk");
+    }
+    if (removed) {
+        std::filesystem::remove(path_ / removed);
+    }
+}
+
 std::vector<std::string> WorkingFolder::Listing() const {
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(path_)) {

@@ -34,6 +34,9 @@ public:
     void WriteSoundList(const std::string& name, const media::SoundList& list) const;
     // Both graphics files, the sound file and the settings file: a complete working folder.
     void WriteCompleteSet(const std::string& settings) const;
+    // The complete set with gaps for start-up failures: no settings file when `settings` is null,
+    // and without the file `removed` when it is not null.
+    void WriteSetWithout(const char* settings, const char* removed) const;
     // Every file in the folder, relative names, sorted (to check nothing was written).
     std::vector<std::string> Listing() const;
 
