@@ -28,3 +28,17 @@ function(sixdice_test name)
     sixdice_warnings(${name})
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120)
 endfunction()
+
+# Pins a test's fonts: copies the font files the game falls back to into the build folder and
+# tells the test where they are (SIXDICE_TEST_FONT_DIR), so widths and golden images do not depend
+# on the fonts a machine has.
+function(sixdice_pinned_fonts target)
+    set(font_dir "${CMAKE_CURRENT_BINARY_DIR}/fonts")
+    file(MAKE_DIRECTORY "${font_dir}")
+    foreach(font lato/Lato-Black.ttf dejavu/DejaVuSans-Bold.ttf dejavu/DejaVuSans.ttf)
+        if(EXISTS "/usr/share/fonts/truetype/${font}")
+            file(COPY "/usr/share/fonts/truetype/${font}" DESTINATION "${font_dir}")
+        endif()
+    endforeach()
+    target_compile_definitions(${target} PRIVATE SIXDICE_TEST_FONT_DIR="${font_dir}")
+endfunction()

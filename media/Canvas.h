@@ -7,9 +7,11 @@
 
 namespace sixdice::media {
 
-// Font faces the game asks for by name: "Arial Black" (game texts) and "MS Sans Serif" (controls).
+// Font faces the game asks for by name: "Arial Black" (game texts) and "MS Sans Serif" (controls),
+// the latter also in bold (the e-mail box).
 inline constexpr const char* kArialBlack = "Arial Black";
 inline constexpr const char* kMsSansSerif = "MS Sans Serif";
+inline constexpr const char* kMsSansSerifBold = "MS Sans Serif Bold";
 
 class Canvas {
 public:

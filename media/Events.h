@@ -9,8 +9,8 @@ namespace sixdice::media {
 
 enum class EventKind {
     MouseMove,    // x, y in surface pixels
-    MouseDown,    // button, x, y
-    MouseUp,      // button, x, y
+    MouseDown,    // button, x, y, clicks
+    MouseUp,      // button, x, y, clicks
     Click,        // after a left MouseUp whose press was also over the window; x, y of the release
     KeyDown,      // key, modifiers
     KeyUp,        // key, modifiers
@@ -32,10 +32,13 @@ enum class Key {
     Tab,
     Return,
     Escape,
+    Space,
+    Insert,
     A,
     C,
     V,
-    X
+    X,
+    Z
 };
 
 struct Modifiers {
@@ -50,6 +53,7 @@ struct InputEvent {
     int x = 0;
     int y = 0;
     int button = 0; // 1 left, 2 middle, 3 right
+    int clicks = 0; // presses in quick succession at one spot: 1 single, 2 double click, ...
     Key key = Key::Other;
     Modifiers modifiers;
     std::string text;

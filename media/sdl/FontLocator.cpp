@@ -55,6 +55,8 @@ std::vector<Candidate> CandidatesFor(const std::string& face) {
         return {{"Arial Black", nullptr}, {"Lato", "Black"}, {"DejaVu Sans", "Bold"}};
     if (strcasecmp(face.c_str(), "MS Sans Serif") == 0)
         return {{"DejaVu Sans", "Book"}, {"DejaVu Sans", nullptr}};
+    if (strcasecmp(face.c_str(), "MS Sans Serif Bold") == 0)
+        return {{"DejaVu Sans", "Bold"}, {"DejaVu Sans", nullptr}};
     return {{face.c_str(), nullptr}, {"DejaVu Sans", "Book"}, {"DejaVu Sans", nullptr}};
 }
 
@@ -65,6 +67,8 @@ std::vector<std::string> PinnedFontFiles(const std::string& face) {
         return {"Lato-Black.ttf", "DejaVuSans-Bold.ttf"};
     if (strcasecmp(face.c_str(), "MS Sans Serif") == 0)
         return {"DejaVuSans.ttf"};
+    if (strcasecmp(face.c_str(), "MS Sans Serif Bold") == 0)
+        return {"DejaVuSans-Bold.ttf"};
     return {face + ".ttf", "DejaVuSans.ttf"};
 }
 

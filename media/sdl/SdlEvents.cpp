@@ -28,6 +28,10 @@ Key KeyOf(SDL_Keycode code) {
         return Key::Return;
     case SDLK_ESCAPE:
         return Key::Escape;
+    case SDLK_SPACE:
+        return Key::Space;
+    case SDLK_INSERT:
+        return Key::Insert;
     case SDLK_a:
         return Key::A;
     case SDLK_c:
@@ -36,6 +40,8 @@ Key KeyOf(SDL_Keycode code) {
         return Key::V;
     case SDLK_x:
         return Key::X;
+    case SDLK_z:
+        return Key::Z;
     default:
         return Key::Other;
     }
@@ -157,6 +163,7 @@ std::optional<InputEvent> SdlEvents::Translate(const SDL_Event& e) {
         out.x = e.button.x;
         out.y = e.button.y;
         out.button = e.button.button;
+        out.clicks = e.button.clicks;
         if (e.button.button == SDL_BUTTON_LEFT) {
             if (e.type == SDL_MOUSEBUTTONDOWN) {
                 leftPressed_ = true;

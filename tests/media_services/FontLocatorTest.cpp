@@ -52,6 +52,10 @@ TEST_F(PinnedFonts, ArialBlackTakesLatoBlackThenDejaVuSansBold) {
 TEST_F(PinnedFonts, OtherFacesTakeTheirOwnFileThenDejaVuSans) {
     Add("DejaVuSans.ttf");
     EXPECT_EQ(LocateFontFile("MS Sans Serif"), (dir_ / "DejaVuSans.ttf").string());
+    EXPECT_EQ(LocateFontFile("MS Sans Serif Bold"), "") << "the bold face wants its own file";
+    Add("DejaVuSans-Bold.ttf");
+    EXPECT_EQ(LocateFontFile("MS Sans Serif Bold"), (dir_ / "DejaVuSans-Bold.ttf").string());
+    EXPECT_EQ(LocateFontFile("MS Sans Serif"), (dir_ / "DejaVuSans.ttf").string());
     EXPECT_EQ(LocateFontFile("Courier"), (dir_ / "DejaVuSans.ttf").string());
     Add("Courier.ttf");
     EXPECT_EQ(LocateFontFile("Courier"), (dir_ / "Courier.ttf").string());
@@ -63,12 +67,14 @@ TEST(FontLocator, WithoutAPinnedFolderFontconfigFindsTheFallbacks) {
     unsetenv("SIXDICE_FONT_DIR");
     const std::string black = LocateFontFile("Arial Black");
     const std::string sans = LocateFontFile("MS Sans Serif");
+    const std::string bold = LocateFontFile("MS Sans Serif Bold");
     if (old)
         setenv("SIXDICE_FONT_DIR", saved.c_str(), 1);
     ASSERT_FALSE(black.empty()) << "fonts-lato or fonts-dejavu-core provide a fallback";
     EXPECT_TRUE(fs::is_regular_file(black)) << black;
     EXPECT_NE(sans.find("DejaVuSans"), std::string::npos) << sans;
     EXPECT_EQ(sans.find("Bold"), std::string::npos) << "the controls' face is not bold: " << sans;
+    EXPECT_NE(bold.find("DejaVuSans-Bold"), std::string::npos) << bold;
 }
 
 } // namespace

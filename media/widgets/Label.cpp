@@ -1,0 +1,35 @@
+// Painting a label line by line.
+#include "media/widgets/Label.h"
+
+#include "media/widgets/TextWrap.h"
+
+namespace sixdice::media::widgets {
+
+Label::Label(const Rect& bounds, std::string text, LabelStyle style)
+    : Widget(bounds), text_(std::move(text)), style_(std::move(style)) {}
+
+void Label::Paint(Canvas& canvas, const PaintState&) {
+    const Rect b = Bounds();
+    if (style_.background)
+        canvas.FillRect(b, *style_.background);
+    const TextStyle& font = style_.font;
+    canvas.SetFont(font.face, font.points, font.colour);
+    const MeasureText measure = [&](const std::string& s) { return canvas.TextWidth(s); };
+    const std::vector<std::string> lines =
+        WrapText(text_, style_.wrap ? b.width : 1 << 30, measure);
+    const int lineHeight = canvas.LineHeight();
+    canvas.SetClip(b);
+    int y = b.y;
+    for (const std::string& line : lines) {
+        int x = b.x;
+        if (style_.align != Align::Left) {
+            const int free = b.width - canvas.TextWidth(line);
+            x += style_.align == Align::Right ? free : free / 2;
+        }
+        canvas.DrawText(x, y, line);
+        y += lineHeight;
+    }
+    canvas.ClearClip();
+}
+
+} // namespace sixdice::media::widgets
