@@ -1,0 +1,138 @@
+<?php
+// Answers one request: the table page, or a submission verified, stored once and shown in the
+// table. Refusals say why; internal failures are logged and never shown.
+
+declare(strict_types=1);
+
+namespace SixDice\Server;
+
+final class Application
+{
+    /** @var \Closure(): Config */
+    private readonly \Closure $configure;
+    /** @var \Closure(): int */
+    private readonly \Closure $clock;
+
+    /**
+     * @param callable(): Config $configure
+     * @param (callable(): int)|null $clock
+     */
+    public function __construct(callable $configure, ?callable $clock = null)
+    {
+        $this->configure = \Closure::fromCallable($configure);
+        $this->clock = \Closure::fromCallable($clock ?? 'time');
+    }
+
+    public static function serveCurrentRequest(): void
+    {
+        // The web server's variables (FastCGI parameters, a pool's env[]) beside the process's.
+        $environment = array_filter($_SERVER, 'is_string') + getenv();
+        $request = Request::fromServer($_SERVER);
+        $application = new self(static fn (): Config => Config::fromEnvironment($environment));
+        $application->handle($request)->send($request->method === 'HEAD');
+    }
+
+    public function handle(Request $request): Response
+    {
+        $language = Language::choose(null, $request->acceptLanguage);
+        if ($request->method !== 'GET' && $request->method !== 'HEAD') {
+            return $this->refuse(new Refusal(Reason::MethodNotAllowed), $language, false, ['Allow' => 'GET, HEAD']);
+        }
+        try {
+            $config = ($this->configure)();
+        } catch (\Throwable $failure) {
+            return $this->fail($failure, $language, false);
+        }
+        if (strlen($request->query) > $config->maxQueryLength) {
+            return $this->refuse(new Refusal(Reason::QueryTooLong), $language, false);
+        }
+        $query = Query::parse($request->query);
+        if ($query instanceof Refusal) {
+            return $this->refuse($query, $language, false);
+        }
+        $language = Language::choose($query->get('lang'), $request->acceptLanguage);
+        $format = $query->get('format') ?? '';
+        if (!in_array($format, ['', 'html', 'json'], true)) {
+            return $this->refuse(new Refusal(Reason::BadFormat), $language, false);
+        }
+        $json = $format === 'json';
+        if (!$query->has('gid')) {
+            return $this->refuse(new Refusal(Reason::MissingKey, ['gid']), $language, $json);
+        }
+        if ($query->get('gid') !== SubmissionParser::GAME_ID) {
+            return $this->refuse(new Refusal(Reason::WrongGame), $language, $json);
+        }
+        $submission = null;
+        if ($query->isSubmission()) {
+            $submission = (new SubmissionParser($config->maxScore))->parse($query);
+            if ($submission instanceof Refusal) {
+                return $this->refuse($submission, $language, $json);
+            }
+        }
+
+        try {
+            $table = new ScoreTable($pdo = Database::open($config));
+            $mine = null;
+            if ($submission !== null) {
+                $id = $table->findReplay($submission->check, $submission->rand);
+                if ($id === null) {
+                    $now = ($this->clock)();
+                    $client = ClientAddress::resolve($request->peer, $request->forwardedFor, $config->trustedProxies);
+                    $wait = (new RateLimit($pdo, $config->rateLimit))->admit($client, $now);
+                    if ($wait > 0) {
+                        $refusal = new Refusal(Reason::RateLimited, [$config->rateLimit, intdiv($wait + 59, 60)]);
+                        return $this->refuse($refusal, $language, $json, ['Retry-After' => (string) $wait]);
+                    }
+                    $id = $table->record($submission, $now);
+                }
+                $mine = $table->rowWithRank($id);
+            }
+            $rows = $table->top();
+        } catch (\Throwable $failure) {
+            return $this->fail($failure, $language, $json);
+        }
+
+        if ($json) {
+            return Response::json(200, [
+                'game' => (int) SubmissionParser::GAME_ID,
+                'results' => array_map(self::jsonRow(...), $rows),
+                'submitted' => $mine === null ? null : self::jsonRow($mine),
+            ]);
+        }
+        return Response::html(200, (new HtmlView($language, $config->timezone))->table($rows, $mine, $request->query));
+    }
+
+    /** @param array<string, string> $headers */
+    private function refuse(Refusal $refusal, string $language, bool $json, array $headers = []): Response
+    {
+        $status = $refusal->reason->status();
+        if ($json) {
+            return Response::json($status, [
+                'error' => $refusal->reason->value,
+                'message' => Texts::reason($language, $refusal),
+            ], $headers);
+        }
+        return Response::html($status, (new HtmlView($language, 'UTC'))->refusal($refusal), $headers);
+    }
+
+    private function fail(\Throwable $failure, string $language, bool $json): Response
+    {
+        error_log('sixdice-server: ' . get_class($failure) . ': ' . $failure->getMessage()
+            . ' at ' . $failure->getFile() . ':' . $failure->getLine());
+        return $this->refuse(new Refusal(Reason::Unavailable), $language, $json);
+    }
+
+    /**
+     * @param array{id:int, rank:int, player:string, score:int, submitted_at:int} $row
+     * @return array{rank:int, name:string, score:int, date:string}
+     */
+    private static function jsonRow(array $row): array
+    {
+        return [
+            'rank' => $row['rank'],
+            'name' => $row['player'],
+            'score' => $row['score'],
+            'date' => gmdate('Y-m-d\TH:i:s\Z', $row['submitted_at']),
+        ];
+    }
+}

@@ -1,0 +1,80 @@
+<?php
+// Opens the table's database through PDO (SQLite or PostgreSQL) and brings its schema up to date.
+
+declare(strict_types=1);
+
+namespace SixDice\Server;
+
+use PDO;
+
+final class Database
+{
+    public static function open(Config $config): PDO
+    {
+        $options = [
+            PDO::ATTR_ERRMODE => PDO::ERRMODE_EXCEPTION,
+            PDO::ATTR_DEFAULT_FETCH_MODE => PDO::FETCH_ASSOC,
+            PDO::ATTR_EMULATE_PREPARES => false,
+        ];
+        if (str_starts_with($config->dsn, 'sqlite:')) {
+            self::makeFolderFor(substr($config->dsn, strlen('sqlite:')));
+            $options[PDO::ATTR_TIMEOUT] = 10; // seconds a writer waits for another's lock
+        }
+        $pdo = new PDO($config->dsn, $config->dbUser, $config->dbPassword, $options);
+        if (self::isSqlite($pdo)) {
+            $pdo->exec('PRAGMA busy_timeout = 10000');
+            $pdo->exec('PRAGMA journal_mode = WAL');
+            $pdo->exec('PRAGMA synchronous = ' . $config->sqliteSynchronous);
+        }
+        Schema::bringUpToDate($pdo);
+        return $pdo;
+    }
+
+    public static function isSqlite(PDO $pdo): bool
+    {
+        return $pdo->getAttribute(PDO::ATTR_DRIVER_NAME) === 'sqlite';
+    }
+
+    /**
+     * Runs $work inside one write transaction. SQLite takes its write lock at the start, so two
+     * writers never meet halfway.
+     * @template T
+     * @param callable(): T $work
+     * @return T
+     */
+    public static function writing(PDO $pdo, callable $work): mixed
+    {
+        if (self::isSqlite($pdo)) {
+            $pdo->exec('BEGIN IMMEDIATE');
+        } else {
+            $pdo->beginTransaction();
+        }
+        try {
+            $result = $work();
+            if (self::isSqlite($pdo)) {
+                $pdo->exec('COMMIT');
+            } else {
+                $pdo->commit();
+            }
+            return $result;
+        } catch (\Throwable $failure) {
+            if (self::isSqlite($pdo)) {
+                $pdo->exec('ROLLBACK');
+            } elseif ($pdo->inTransaction()) {
+                $pdo->rollBack();
+            }
+            throw $failure;
+        }
+    }
+
+    private static function makeFolderFor(string $file): void
+    {
+        if ($file === '' || $file === ':memory:') {
+            return;
+        }
+        $folder = dirname($file);
+        if (!is_dir($folder) && !@mkdir($folder, 0750, true) && !is_dir($folder)) {
+            throw new ConfigError("cannot create the data folder $folder");
+        }
+    }
+}

@@ -1,0 +1,58 @@
+<?php
+// At most N new results per client address in any hour. Each admitted attempt is written before
+// it is counted, so concurrent requests of one client can never pass the limit together.
+
+declare(strict_types=1);
+
+namespace SixDice\Server;
+
+use PDO;
+
+final class RateLimit
+{
+    public const WINDOW = 3600;
+
+    public function __construct(private readonly PDO $pdo, private readonly int $perHour)
+    {
+    }
+
+    /** 0 when the attempt is admitted, else the seconds until the client may try again. */
+    public function admit(string $client, int $now): int
+    {
+        if ($this->perHour <= 0) {
+            return 0;
+        }
+        if ($this->recent($client, $now) >= $this->perHour) {
+            return $this->wait($client, $now);
+        }
+        Database::writing($this->pdo, function () use ($client, $now): void {
+            $this->pdo->prepare('DELETE FROM submission_attempts WHERE at <= ?')
+                ->execute([$now - self::WINDOW]);
+            $this->pdo->prepare('INSERT INTO submission_attempts (client, at) VALUES (?, ?)')
+                ->execute([$client, $now]);
+        });
+        if ($this->recent($client, $now) > $this->perHour) {
+            return $this->wait($client, $now);
+        }
+        return 0;
+    }
+
+    private function recent(string $client, int $now): int
+    {
+        $statement = $this->pdo->prepare(
+            'SELECT COUNT(*) FROM submission_attempts WHERE client = ? AND at > ?'
+        );
+        $statement->execute([$client, $now - self::WINDOW]);
+        return (int) $statement->fetchColumn();
+    }
+
+    private function wait(string $client, int $now): int
+    {
+        $statement = $this->pdo->prepare(
+            'SELECT MIN(at) FROM submission_attempts WHERE client = ? AND at > ?'
+        );
+        $statement->execute([$client, $now - self::WINDOW]);
+        $oldest = (int) $statement->fetchColumn();
+        return max(1, $oldest + self::WINDOW - $now);
+    }
+}

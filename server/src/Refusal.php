@@ -1,0 +1,14 @@
+<?php
+// A refused request: the reason and the values its message names (a key, a limit).
+
+declare(strict_types=1);
+
+namespace SixDice\Server;
+
+final class Refusal
+{
+    /** @param list<int|string> $details */
+    public function __construct(public readonly Reason $reason, public readonly array $details = [])
+    {
+    }
+}

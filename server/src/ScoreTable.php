@@ -1,0 +1,117 @@
+<?php
+// The stored results: recording a submission once, the first hundred, one row's rank.
+
+declare(strict_types=1);
+
+namespace SixDice\Server;
+
+use PDO;
+
+final class ScoreTable
+{
+    public const SHOWN = 100;
+
+    public function __construct(private readonly PDO $pdo)
+    {
+    }
+
+    /** The row of an earlier submission with the same check value and random number. */
+    public function findReplay(string $check, int $rand): ?int
+    {
+        $statement = $this->pdo->prepare('SELECT id FROM scores WHERE check_value = ? AND rand = ?');
+        $statement->execute([$check, $rand]);
+        $id = $statement->fetchColumn();
+        return $id === false ? null : (int) $id;
+    }
+
+    /** Stores the submission unless its check value and random number are stored already; its row. */
+    public function record(Submission $submission, int $now): int
+    {
+        $statement = $this->pdo->prepare(
+            'INSERT INTO scores (player, score, email, rand, check_value, submitted_at)
+             VALUES (?, ?, ?, ?, ?, ?)
+             ON CONFLICT (check_value, rand) DO NOTHING
+             RETURNING id'
+        );
+        $statement->execute([
+            $submission->player, $submission->score, $submission->email,
+            $submission->rand, $submission->check, $now,
+        ]);
+        $id = $statement->fetchColumn();
+        $statement->closeCursor();
+        if ($id !== false) {
+            return (int) $id;
+        }
+        // A replay that arrived at the same moment stored it first.
+        return $this->findReplay($submission->check, $submission->rand)
+            ?? throw new \RuntimeException('a conflicting row vanished');
+    }
+
+    /**
+     * The best rows by score, the earlier first on equal scores, with their ranks.
+     * @return list<array{id:int, rank:int, player:string, score:int, submitted_at:int}>
+     */
+    public function top(int $limit = self::SHOWN): array
+    {
+        $statement = $this->pdo->prepare(
+            'SELECT id, player, score, submitted_at FROM scores ORDER BY score DESC, id ASC LIMIT ?'
+        );
+        $statement->bindValue(1, $limit, PDO::PARAM_INT);
+        $statement->execute();
+        $rows = [];
+        foreach ($statement->fetchAll() as $index => $row) {
+            $rows[] = self::typed($row, $index + 1);
+        }
+        return $rows;
+    }
+
+    /** @return array{id:int, rank:int, player:string, score:int, submitted_at:int}|null */
+    public function rowWithRank(int $id): ?array
+    {
+        $statement = $this->pdo->prepare('SELECT id, player, score, submitted_at FROM scores WHERE id = ?');
+        $statement->execute([$id]);
+        $row = $statement->fetch();
+        if ($row === false) {
+            return null;
+        }
+        $ahead = $this->pdo->prepare(
+            'SELECT COUNT(*) FROM scores WHERE score > ? OR (score = ? AND id < ?)'
+        );
+        $ahead->execute([$row['score'], $row['score'], $id]);
+        return self::typed($row, (int) $ahead->fetchColumn() + 1);
+    }
+
+    /**
+     * Every row with its e-mail address, best first (for the operator's tool only).
+     * @return list<array<string, int|string>>
+     */
+    public function everything(): array
+    {
+        return $this->pdo->query(
+            'SELECT id, player, score, email, rand, check_value, submitted_at FROM scores
+             ORDER BY score DESC, id ASC'
+        )->fetchAll();
+    }
+
+    public function delete(int $id): bool
+    {
+        $statement = $this->pdo->prepare('DELETE FROM scores WHERE id = ?');
+        $statement->execute([$id]);
+        return $statement->rowCount() > 0;
+    }
+
+    /**
+     * @param array<string, mixed> $row
+     * @return array{id:int, rank:int, player:string, score:int, submitted_at:int}
+     */
+    private static function typed(array $row, int $rank): array
+    {
+        return [
+            'id' => (int) $row['id'],
+            'rank' => $rank,
+            'player' => (string) $row['player'],
+            'score' => (int) $row['score'],
+            'submitted_at' => (int) $row['submitted_at'],
+        ];
+    }
+}
