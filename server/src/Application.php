@@ -99,7 +99,7 @@ final class Application
                 'submitted' => $mine === null ? null : self::jsonRow($mine),
             ]);
         }
-        return Response::html(200, (new HtmlView($language, $config->timezone))->table($rows, $mine, $request->query));
+        return Response::html(200, (new HtmlView($language, $config->timezone))->table($rows, $mine, $query));
     }
 
     /** @param array<string, string> $headers */

@@ -16,7 +16,7 @@ final class HtmlView
      * @param list<array{id:int, rank:int, player:string, score:int, submitted_at:int}> $rows
      * @param array{id:int, rank:int, player:string, score:int, submitted_at:int}|null $mine
      */
-    public function table(array $rows, ?array $mine, string $switchQuery): string
+    public function table(array $rows, ?array $mine, Query $query): string
     {
         $t = Texts::of($this->language);
         $body = '';
@@ -46,7 +46,7 @@ final class HtmlView
             }
         }
         $body .= '<p class="note">' . self::e($t['explain']) . '</p>';
-        return $this->page($body, $switchQuery);
+        return $this->page($body, $query);
     }
 
     public function refusal(Refusal $refusal): string
@@ -56,7 +56,7 @@ final class HtmlView
         $body = '<section class="panel" id="refusal"><h2>' . self::e($heading) . '</h2><p>'
             . self::e(Texts::reason($this->language, $refusal)) . '</p><p><a class="plate" href="?gid=43&amp;lang='
             . $this->language . '">' . self::e($t['show_table']) . '</a></p></section>';
-        return $this->page($body, 'gid=43');
+        return $this->page($body, null);
     }
 
     /** @param array{id:int, rank:int, player:string, score:int, submitted_at:int} $row */
@@ -70,11 +70,11 @@ final class HtmlView
             . '</td><td class="date">' . self::e($date) . '</td></tr>';
     }
 
-    private function page(string $body, string $switchQuery): string
+    private function page(string $body, ?Query $query): string
     {
         $t = Texts::of($this->language);
         $other = $this->language === Language::CZECH ? Language::ENGLISH : Language::CZECH;
-        $switch = self::e('?' . Query::withLanguage($switchQuery, $other));
+        $switch = self::e('?' . ($query?->inLanguage($other) ?? 'gid=43&lang=' . $other));
         return '<!DOCTYPE html><html lang="' . $this->language . '"><head><meta charset="utf-8">'
             . '<meta name="viewport" content="width=device-width, initial-scale=1">'
             . '<meta name="referrer" content="no-referrer"><title>' . self::e($t['title']) . '</title>'
@@ -122,7 +122,8 @@ border:2px solid #3d2404;box-shadow:0 4px 12px rgba(0,0,0,.55);font-variant-nume
 background:linear-gradient(#f7d774,#deaa2e 50%,#a86f0e)}
 .sheet td{padding:.32rem .55rem;border-top:1px solid #dccfa8}
 .sheet .num{text-align:right;width:1%;white-space:nowrap}
-.sheet .date{white-space:nowrap;color:#5a4a2a}
+.sheet .date{white-space:nowrap}
+.sheet td.date{color:#5a4a2a}
 .sheet td.name{white-space:pre;font-weight:700;overflow-wrap:anywhere}
 .sheet tr.mine td{color:#6a0000;font-weight:900;background:linear-gradient(#fffbe0,#ffe066 45%,#f0b020);
 border-top:2px solid #3d2404;border-bottom:2px solid #3d2404}

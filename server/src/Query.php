@@ -84,14 +84,19 @@ final class Query
         return false;
     }
 
-    /** The raw query with its "lang" value replaced, for the language switch. */
-    public static function withLanguage(string $raw, string $language): string
+    /**
+     * The same request in another language, for the switch: a submission is asked again (a
+     * replay, answered with the same page) without its e-mail address, which the page never holds.
+     */
+    public function inLanguage(string $language): string
     {
-        $kept = array_filter(
-            explode('&', $raw),
-            static fn (string $segment): bool => $segment !== '' && !str_starts_with($segment, 'lang='),
-        );
-        $kept[] = 'lang=' . $language;
-        return implode('&', $kept);
+        $parts = [];
+        foreach (['gid', 'player', 'score', 'rand', 'check'] as $key) {
+            if ($this->has($key)) {
+                $parts[] = $key . '=' . rawurlencode((string) $this->get($key));
+            }
+        }
+        $parts[] = 'lang=' . rawurlencode($language);
+        return implode('&', $parts);
     }
 }

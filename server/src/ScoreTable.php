@@ -93,6 +93,11 @@ final class ScoreTable
         )->fetchAll();
     }
 
+    public function count(): int
+    {
+        return (int) $this->pdo->query('SELECT COUNT(*) FROM scores')->fetchColumn();
+    }
+
     public function delete(int $id): bool
     {
         $statement = $this->pdo->prepare('DELETE FROM scores WHERE id = ?');

@@ -1,0 +1,247 @@
+<?php
+// The running server over HTTP (SIXDICE_TEST_BASE_URL), its rows read straight from its database
+// (SIXDICE_TEST_DSN). The server trusts 127.0.0.1 as a proxy, so each test sends its own client
+// address in X-Forwarded-For and has its own share of the rate limit (SIXDICE_TEST_RATE_LIMIT).
+
+declare(strict_types=1);
+
+use PHPUnit\Framework\TestCase;
+use SixDice\Server\SubmissionParser;
+
+final class ServerTest extends TestCase
+{
+    private static int $client = 0;
+    private string $base;
+    private string $address;
+    private PDO $pdo;
+
+    protected function setUp(): void
+    {
+        $base = getenv('SIXDICE_TEST_BASE_URL');
+        $dsn = getenv('SIXDICE_TEST_DSN');
+        if (!is_string($base) || $base === '' || !is_string($dsn) || $dsn === '') {
+            self::markTestSkipped('needs a running server: SIXDICE_TEST_BASE_URL and SIXDICE_TEST_DSN');
+        }
+        $this->base = $base;
+        $this->pdo = new PDO($dsn, options: [PDO::ATTR_ERRMODE => PDO::ERRMODE_EXCEPTION]);
+        $this->address = '192.0.2.' . (++self::$client + 10 * getmypid() % 200);
+    }
+
+    /** @return array{status:int, headers:array<string,string>, body:string} */
+    private function get(string $pathAndQuery, array $headers = [], string $method = 'GET'): array
+    {
+        $curl = $this->handle($pathAndQuery, $headers, $method);
+        $raw = curl_exec($curl);
+        self::assertIsString($raw, curl_error($curl));
+        return self::answer($curl, $raw);
+    }
+
+    private function handle(string $pathAndQuery, array $headers = [], string $method = 'GET'): CurlHandle
+    {
+        $curl = curl_init($this->base . $pathAndQuery);
+        curl_setopt_array($curl, [
+            CURLOPT_RETURNTRANSFER => true,
+            CURLOPT_HEADER => true,
+            CURLOPT_CUSTOMREQUEST => $method,
+            CURLOPT_NOBODY => $method === 'HEAD',
+            CURLOPT_HTTPHEADER => array_merge(["X-Forwarded-For: $this->address"], $headers ?: ['Accept-Language: en']),
+            CURLOPT_TIMEOUT => 20,
+        ]);
+        return $curl;
+    }
+
+    /** @return array{status:int, headers:array<string,string>, body:string} */
+    private static function answer(CurlHandle $curl, string $raw): array
+    {
+        $headerSize = curl_getinfo($curl, CURLINFO_HEADER_SIZE);
+        $headers = [];
+        foreach (explode("\r\n", substr($raw, 0, $headerSize)) as $line) {
+            if (str_contains($line, ':')) {
+                [$name, $value] = explode(':', $line, 2);
+                $headers[strtolower($name)] = trim($value);
+            }
+        }
+        return ['status' => curl_getinfo($curl, CURLINFO_RESPONSE_CODE), 'headers' => $headers, 'body' => substr($raw, $headerSize)];
+    }
+
+    /** The game's address for a result (names and e-mail addresses given in UTF-8). */
+    private static function submission(string $name, int $score, int $rand, string $email = 'a+b@example.cz'): string
+    {
+        $bytes = iconv('UTF-8', 'CP1250', $name);
+        return '/savescore.php?gid=43&player=' . rawurlencode($bytes) . "&score=$score&email="
+            . rawurlencode(iconv('UTF-8', 'CP1250', $email)) . "&rand=$rand&check="
+            . SubmissionParser::checkValue($bytes, (string) $score, (string) $rand);
+    }
+
+    /** @return list<array<string, mixed>> */
+    private function rows(string $name): array
+    {
+        $statement = $this->pdo->prepare('SELECT player, score, email, rand, check_value FROM scores WHERE player = ?');
+        $statement->execute([$name]);
+        return $statement->fetchAll(PDO::FETCH_ASSOC);
+    }
+
+    private function storedRows(): int
+    {
+        return (int) $this->pdo->query('SELECT COUNT(*) FROM scores')->fetchColumn();
+    }
+
+    /** A name no other run of the tests has used, at most ten characters. */
+    private static function unique(string $prefix): string
+    {
+        return $prefix . substr(bin2hex(random_bytes(4)), 0, 10 - mb_strlen($prefix));
+    }
+
+    public function testASubmissionIsStoredWithItsExactNameAndAddress(): void
+    {
+        $name = self::unique('Č&= +%#');
+        $answer = $this->get(self::submission($name, 777, 4242, 'kůň+1@example.cz'));
+        self::assertSame(200, $answer['status']);
+        self::assertStringContainsString('class="mine"', $answer['body']);
+        self::assertStringContainsString(htmlspecialchars($name, ENT_QUOTES | ENT_HTML5), $answer['body']);
+        self::assertStringNotContainsString('example.cz', $answer['body']);
+        $rows = $this->rows($name);
+        self::assertCount(1, $rows);
+        self::assertSame([777, 'kůň+1@example.cz', 4242], [(int) $rows[0]['score'], $rows[0]['email'], (int) $rows[0]['rand']]);
+        self::assertMatchesRegularExpression('/^[0-9a-f]{32}$/', trim($rows[0]['check_value']));
+    }
+
+    public function testAReplayStoresNothingAndGetsTheSamePage(): void
+    {
+        $name = self::unique('again');
+        $first = $this->get(self::submission($name, 500, 7));
+        $second = $this->get(self::submission($name, 500, 7, 'other@example.cz'));
+        self::assertSame(200, $second['status']);
+        self::assertSame($first['body'], $second['body']);
+        self::assertCount(1, $this->rows($name));
+        self::assertSame('a+b@example.cz', $this->rows($name)[0]['email'], 'the first one stays');
+        // The language switch asks again without the e-mail address: the same row, in Czech.
+        preg_match('/href="\?([^"]*)" hreflang="cs"/', $first['body'], $switch);
+        $czech = $this->get('/savescore.php?' . html_entity_decode($switch[1]));
+        self::assertStringContainsString('<html lang="cs">', $czech['body']);
+        self::assertStringContainsString('class="mine"', $czech['body']);
+        self::assertCount(1, $this->rows($name));
+    }
+
+    public function testConcurrentCopiesOfOneSubmissionStoreOneRow(): void
+    {
+        $name = self::unique('race');
+        $multi = curl_multi_init();
+        $handles = [];
+        // From eight clients at once, as a link passed around might be opened.
+        for ($i = 0; $i < 8; ++$i) {
+            $this->address = "203.0.113.$i";
+            $handles[] = $curl = $this->handle(self::submission($name, 321, 99));
+            curl_multi_add_handle($multi, $curl);
+        }
+        do {
+            curl_multi_exec($multi, $running);
+            curl_multi_select($multi, 1.0);
+        } while ($running > 0);
+        foreach ($handles as $curl) {
+            self::assertSame(200, curl_getinfo($curl, CURLINFO_RESPONSE_CODE));
+            curl_multi_remove_handle($multi, $curl);
+        }
+        curl_multi_close($multi);
+        self::assertCount(1, $this->rows($name));
+    }
+
+    public function testEveryRefusalSaysWhyWithStatus400AndStoresNothing(): void
+    {
+        $name = self::unique('no');
+        $good = self::submission($name, 100, 1);
+        $before = $this->storedRows();
+        $cases = [
+            'bad check' => [str_replace('&check=', '&check=0', substr($good, 0, -1)), 'does not match'],
+            'missing key' => [preg_replace('/&rand=[0-9]+/', '', $good), 'lacks the value “rand”'],
+            'wrong game' => [str_replace('gid=43', 'gid=42', $good), 'game 43'],
+            'rand out of range' => [self::submission($name, 100, 10000), 'must be 0 to 9999'],
+            'score out of range' => [str_replace('&score=100&', '&score=2147483648&', $good), '32-bit'],
+            'score no game reaches' => [self::submission($name, 10741, 1), 'does not accept a score of 10741'],
+            'negative score' => [self::submission($name, -5, 1), 'does not accept a score of -5'],
+            'name too long' => [self::submission($name . 'x', 100, 1), 'longer than 10 characters'],
+            'bad percent-encoding' => [str_replace('&email=', '&email=%G', $good), 'not correctly percent-encoded'],
+            'duplicate key' => [$good . '&score=100', 'more than once'],
+            'bad format' => [$good . '&format=xml', 'no such format'],
+        ];
+        foreach ($cases as $what => [$query, $text]) {
+            $answer = $this->get($query);
+            self::assertSame(400, $answer['status'], $what);
+            self::assertStringContainsString($text, $answer['body'], $what);
+            self::assertStringContainsString('The result was not accepted', $answer['body'], $what);
+        }
+        self::assertSame($before, $this->storedRows());
+        self::assertSame([], $this->rows($name));
+        self::assertSame(400, $this->get('/savescore.php')['status'], 'no query at all');
+        $json = $this->get(str_replace('gid=43', 'gid=42', $good) . '&format=json');
+        self::assertSame('wrong_game', json_decode($json['body'], true)['error']);
+    }
+
+    public function testNamesAreEscapedOnThePageAndExactInJson(): void
+    {
+        $name = "<b>x</b>'-";
+        $answer = $this->get(self::submission($name, 9, 3001));
+        self::assertStringContainsString('&lt;b&gt;x&lt;/b&gt;&apos;-', $answer['body']);
+        self::assertStringNotContainsString('<b>x</b>', $answer['body']);
+        $json = json_decode($this->get(self::submission($name, 9, 3001) . '&format=json')['body'], true);
+        self::assertSame($name, $json['submitted']['name']);
+        self::assertSame(9, $json['submitted']['score']);
+        self::assertArrayNotHasKey('email', $json['submitted']);
+    }
+
+    public function testJsonGivesTheTablesRows(): void
+    {
+        $name = self::unique('json');
+        $this->get(self::submission($name, 10740, 17));
+        $answer = $this->get('/savescore.php?gid=43&format=json');
+        self::assertSame(200, $answer['status']);
+        self::assertSame('application/json; charset=utf-8', $answer['headers']['content-type']);
+        $data = json_decode($answer['body'], true, flags: JSON_THROW_ON_ERROR);
+        self::assertNull($data['submitted']);
+        self::assertLessThanOrEqual(100, count($data['results']));
+        $ranks = array_column($data['results'], 'rank');
+        self::assertSame(range(1, count($ranks)), $ranks);
+        $scores = array_column($data['results'], 'score');
+        $sorted = $scores;
+        rsort($sorted);
+        self::assertSame($sorted, $scores);
+        self::assertContains($name, array_column($data['results'], 'name'));
+        self::assertMatchesRegularExpression('/^\d{4}-\d\d-\d\dT\d\d:\d\d:\d\dZ$/', $data['results'][0]['date']);
+    }
+
+    public function testTheRateLimitAnswers429(): void
+    {
+        $limit = (int) getenv('SIXDICE_TEST_RATE_LIMIT');
+        self::assertGreaterThan(0, $limit, 'SIXDICE_TEST_RATE_LIMIT names the server\'s limit');
+        $name = self::unique('rate');
+        for ($i = 1; $i <= $limit; ++$i) {
+            self::assertSame(200, $this->get(self::submission($name, $i, $i))['status'], "submission $i");
+        }
+        $refused = $this->get(self::submission($name, 99, 99));
+        self::assertSame(429, $refused['status']);
+        self::assertGreaterThan(3500, (int) $refused['headers']['retry-after']);
+        self::assertStringContainsString("at most $limit", $refused['body']);
+        self::assertSame(200, $this->get(self::submission($name, 1, 1))['status'], 'replays still answer');
+        self::assertSame(200, $this->get('/savescore.php?gid=43')['status'], 'the table is never limited');
+        self::assertCount($limit, $this->rows($name));
+        $this->address = '198.51.100.' . (getmypid() % 250 + 1);
+        self::assertSame(200, $this->get(self::submission($name, 99, 99))['status'], 'another client');
+    }
+
+    public function testTheHttpDetails(): void
+    {
+        $table = $this->get('/savescore.php?gid=43', ['Accept-Language: cs-CZ,cs;q=0.9,en;q=0.5']);
+        self::assertStringContainsString('<html lang="cs">', $table['body']);
+        self::assertSame('text/html; charset=utf-8', $table['headers']['content-type']);
+        self::assertStringContainsString("default-src 'none'", $table['headers']['content-security-policy']);
+        self::assertSame('no-referrer', $table['headers']['referrer-policy']);
+        self::assertArrayNotHasKey('x-powered-by', $table['headers']);
+        $head = $this->get('/savescore.php?gid=43', method: 'HEAD');
+        self::assertSame(200, $head['status']);
+        self::assertSame('', $head['body']);
+        $post = $this->get('/savescore.php?gid=43', method: 'POST');
+        self::assertSame(405, $post['status']);
+        self::assertStringContainsString('GET', $post['headers']['allow']);
+        self::assertSame(414, $this->get('/savescore.php?gid=43&x=' . str_repeat('y', 3000))['status']);
+    }
+}
