@@ -1,8 +1,8 @@
 <?php
 // The server's settings: built-in defaults, then an INI file, then environment variables.
 //   file:  SIXDICE_SERVER_CONFIG, else /etc/sixdice-server/server.ini when it exists
-//   keys:  dsn, db_user, db_password, data_dir, rate_limit, trusted_proxies, max_query_length,
-//          max_score, timezone, sqlite_synchronous
+//   keys:  dsn, db_user, db_password, db_persistent, data_dir, rate_limit, trusted_proxies,
+//          max_query_length, max_score, timezone, sqlite_synchronous
 //   environment: SIXDICE_SERVER_ and the key in capitals (SIXDICE_SERVER_DSN, ...)
 
 declare(strict_types=1);
@@ -13,7 +13,7 @@ final class Config
 {
     public const DEFAULT_FILE = '/etc/sixdice-server/server.ini';
     private const KEYS = [
-        'dsn', 'db_user', 'db_password', 'data_dir', 'rate_limit', 'trusted_proxies',
+        'dsn', 'db_user', 'db_password', 'db_persistent', 'data_dir', 'rate_limit', 'trusted_proxies',
         'max_query_length', 'max_score', 'timezone', 'sqlite_synchronous',
     ];
 
@@ -28,6 +28,7 @@ final class Config
         public readonly int $maxScore = Plausibility::MAX_SCORE,
         public readonly string $timezone = 'UTC',
         public readonly string $sqliteSynchronous = 'FULL',
+        public readonly bool $dbPersistent = true,
     ) {
     }
 
@@ -100,6 +101,7 @@ final class Config
             maxScore: self::number($settings, 'max_score', Plausibility::MAX_SCORE, 0),
             timezone: $timezone,
             sqliteSynchronous: $synchronous,
+            dbPersistent: self::number($settings, 'db_persistent', 1, 0) > 0,
         );
     }
 

@@ -19,11 +19,15 @@ final class Database
         if (str_starts_with($config->dsn, 'sqlite:')) {
             self::makeFolderFor(substr($config->dsn, strlen('sqlite:')));
             $options[PDO::ATTR_TIMEOUT] = 10; // seconds a writer waits for another's lock
+        } elseif ($config->dbPersistent) {
+            // A PHP worker keeps its PostgreSQL connection from one request to the next; PDO
+            // rolls back whatever transaction a broken request left open.
+            $options[PDO::ATTR_PERSISTENT] = true;
         }
         $pdo = new PDO($config->dsn, $config->dbUser, $config->dbPassword, $options);
         if (self::isSqlite($pdo)) {
             $pdo->exec('PRAGMA busy_timeout = 10000');
-            $pdo->exec('PRAGMA journal_mode = WAL');
+            self::useWriteAheadLog($pdo);
             $pdo->exec('PRAGMA synchronous = ' . $config->sqliteSynchronous);
         }
         Schema::bringUpToDate($pdo);
@@ -65,6 +69,27 @@ final class Database
             }
             throw $failure;
         }
+    }
+
+    /**
+     * WAL mode stays with the file once set. Setting it takes the file for a moment, and SQLite
+     * does not wait for that on its own, so workers meeting a new file take turns.
+     */
+    private static function useWriteAheadLog(PDO $pdo): void
+    {
+        for ($attempt = 1; $attempt <= 200; ++$attempt) {
+            try {
+                $mode = $pdo->query('PRAGMA journal_mode')->fetchColumn();
+                if ($mode === 'wal' || $mode === 'memory'
+                    || $pdo->query('PRAGMA journal_mode = WAL')->fetchColumn() === 'wal') {
+                    return;
+                }
+            } catch (\PDOException) {
+                // another worker is switching it right now
+            }
+            usleep(random_int(5_000, 20_000));
+        }
+        throw new \RuntimeException('the SQLite file cannot be switched to WAL mode');
     }
 
     private static function makeFolderFor(string $file): void

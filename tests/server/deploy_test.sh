@@ -8,13 +8,10 @@ print_address=$1
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/lib.sh"
 table_test_init
-deploy=$table_repo_dir/server/deploy
-root=$TABLE_TEST_DIR/deploy
-mkdir -p "$root/etc" "$root/nginx/tmp" "$root/log"
 
 fail() {
     echo "FAIL: $*" >&2
-    for log in "$root"/log/*; do
+    for log in "$DEPLOY_ROOT"/log/*; do
         echo "--- $log" >&2
         tail -20 "$log" >&2
     done
@@ -22,68 +19,12 @@ fail() {
 }
 
 postgres_start -c fsync=off
-user=$(id -un)
-group=$(id -gn)
-
-# The settings file, pointing at the cluster.
+# The shipped settings file, pointing at the cluster.
 sed -e "s|^dsn = .*|dsn = \"$POSTGRES_DSN\"|" -e 's|^db_password = .*|db_password =|' \
-    "$deploy/server.ini" >"$root/etc/server.ini"
-
-# The pool, with this test's paths; as root it runs as root (-R), else as the calling user.
-sed -e "s|/srv/sixdice-server|$table_repo_dir/server|g" -e "s|/etc/sixdice-server|$root/etc|g" \
-    -e "s|/run/php/sixdice-server.sock|$root/fpm.sock|" -e "s|^user = .*|user = $user|" \
-    -e "s|^group = .*|group = $group|" -e "s|^listen.owner = .*|listen.owner = $user|" \
-    -e "s|^listen.group = .*|listen.group = $group|" "$deploy/php-fpm-pool.conf" >"$root/pool.conf"
-cat >"$root/php-fpm.conf" <<CONF
-[global]
-pid = $root/fpm.pid
-error_log = $root/log/php-fpm.log
-daemonize = no
-include = $root/pool.conf
-CONF
-fpm=$(ls /usr/sbin/php-fpm* 2>/dev/null | sort -V | tail -1)
-[[ -x $fpm ]] || fail "no PHP-FPM (tools/ensure-packages test)"
-fpm_options=(-y "$root/php-fpm.conf")
-[[ $(id -u) -ne 0 ]] || fpm_options+=(-R)
-"$fpm" "${fpm_options[@]}" &
-fpm_pid=$!
-table_cleanups+=("kill -TERM $fpm_pid; wait $fpm_pid")
-
-# nginx with a private prefix: the site as shipped, on a free loopback port.
-port=$(free_port)
-sed -e "s|listen 80;|listen 127.0.0.1:$port;|" -e '/listen \[::\]:80;/d' \
-    -e "s|/srv/sixdice-server|$table_repo_dir/server|g" -e "s|/etc/sixdice-server|$root/etc|g" \
-    -e "s|/run/php/sixdice-server.sock|$root/fpm.sock|" -e "s|/var/log/nginx|$root/log|g" \
-    "$deploy/nginx-site.conf" >"$root/nginx/site.conf"
-cp /etc/nginx/fastcgi_params "$root/nginx/"
-{
-    [[ $(id -u) -ne 0 ]] || echo "user $user $group;"
-    cat <<CONF
-worker_processes 1;
-daemon off;
-pid $root/nginx.pid;
-error_log $root/log/nginx-main.log;
-events { worker_connections 64; }
-http {
-    client_body_temp_path $root/nginx/tmp/body;
-    fastcgi_temp_path $root/nginx/tmp/fastcgi;
-    proxy_temp_path $root/nginx/tmp/proxy;
-    uwsgi_temp_path $root/nginx/tmp/uwsgi;
-    scgi_temp_path $root/nginx/tmp/scgi;
-    include site.conf;
-}
-CONF
-} >"$root/nginx/nginx.conf"
-nginx -p "$root/nginx" -c "$root/nginx/nginx.conf" -t -q || fail "nginx refuses the site"
-nginx -p "$root/nginx" -c "$root/nginx/nginx.conf" &
-nginx_pid=$!
-table_cleanups+=("kill -TERM $nginx_pid; wait $nginx_pid")
-
-base=http://127.0.0.1:$port
-for _ in $(seq 1 100); do
-    [[ -S $root/fpm.sock ]] && "$table_repo_dir/server/run" --answering "127.0.0.1:$port" && break
-    sleep 0.1
-done
+    "$table_repo_dir/server/deploy/server.ini" >"$TABLE_TEST_DIR/server.ini"
+deployment_start "$TABLE_TEST_DIR/server.ini"
+base=$DEPLOY_BASE
+root=$DEPLOY_ROOT
 
 # One submission from the game's library, through nginx and PHP-FPM into PostgreSQL.
 name='Žák & <i>'

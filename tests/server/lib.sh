@@ -22,6 +22,13 @@
 #   chromium_page ADDRESS PNG [HTML] [WIDTH,HEIGHT]
 #                                   one page in headless Chromium: screenshot and DOM
 #   count_colour PNG '#RRGGBB' [FUZZ%]  prints how many pixels of the screenshot have that colour
+#   deployment_start SERVER_INI [SITE_SED [NAME]]
+#                                   the shipped nginx site and PHP-FPM pool (server/deploy/) with
+#                                   private paths under $TABLE_TEST_DIR/NAME (default "deploy";
+#                                   its data folder is NAME/data) on a free loopback port, with
+#                                   these settings (SITE_SED: an extra sed script for the site)
+#                                   -> $DEPLOY_BASE, $DEPLOY_ROOT (logs in $DEPLOY_ROOT/log)
+#   deployment_stop                 stops the last one started
 
 table_lib_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 table_repo_dir=$(cd "$table_lib_dir/../.." && pwd)
@@ -188,4 +195,76 @@ browser_wait() {
 count_colour() {
     convert "$1" -fill black +opaque "$2" -fuzz "${3:-6}%" -fill white -opaque "$2" \
         -format '%[fx:int(mean*w*h+0.5)]' info:
+}
+
+deployment_start() {
+    local settings=$1 site_sed=${2:-} deploy=$table_repo_dir/server/deploy root user group fpm port
+    local fpm_options
+    root=$TABLE_TEST_DIR/${3:-deploy}
+    DEPLOY_ROOT=$root
+    DEPLOY_PIDS=()
+    mkdir -p "$root/etc" "$root/nginx/tmp" "$root/log" "$root/data"
+    cp "$settings" "$root/etc/server.ini"
+    user=$(id -un)
+    group=$(id -gn)
+
+    # The pool with private paths; as root it runs as root (-R), else as the calling user.
+    sed -e "s|/srv/sixdice-server|$table_repo_dir/server|g" -e "s|/etc/sixdice-server|$root/etc|g" \
+        -e "s|/var/lib/sixdice-server|$root/data|g" \
+        -e "s|/run/php/sixdice-server.sock|$root/fpm.sock|" -e "s|^user = .*|user = $user|" \
+        -e "s|^group = .*|group = $group|" -e "s|^listen.owner = .*|listen.owner = $user|" \
+        -e "s|^listen.group = .*|listen.group = $group|" "$deploy/php-fpm-pool.conf" >"$root/pool.conf"
+    printf '[global]\npid = %s\nerror_log = %s\ndaemonize = no\ninclude = %s\n' \
+        "$root/fpm.pid" "$root/log/php-fpm.log" "$root/pool.conf" >"$root/php-fpm.conf"
+    fpm=$(ls /usr/sbin/php-fpm* 2>/dev/null | sort -V | tail -1)
+    [[ -x $fpm ]] || {
+        echo "no PHP-FPM (tools/ensure-packages test)" >&2
+        return 1
+    }
+    fpm_options=(-y "$root/php-fpm.conf")
+    [[ $(id -u) -ne 0 ]] || fpm_options+=(-R)
+    "$fpm" "${fpm_options[@]}" &
+    DEPLOY_PIDS+=($!)
+    table_cleanups+=("kill -TERM $!; wait $!")
+
+    # nginx with a private prefix: the site as shipped, on a free loopback port.
+    port=$(free_port)
+    sed -e "s|listen 80;|listen 127.0.0.1:$port;|" -e '/listen \[::\]:80;/d' \
+        -e "s|/srv/sixdice-server|$table_repo_dir/server|g" -e "s|/etc/sixdice-server|$root/etc|g" \
+        -e "s|/run/php/sixdice-server.sock|$root/fpm.sock|" -e "s|/var/log/nginx|$root/log|g" \
+        -e "$site_sed" "$deploy/nginx-site.conf" >"$root/nginx/site.conf"
+    cp /etc/nginx/fastcgi_params "$root/nginx/"
+    {
+        [[ $(id -u) -ne 0 ]] || echo "user $user $group;"
+        echo "worker_processes auto; daemon off; pid $root/nginx.pid;"
+        echo "error_log $root/log/nginx-main.log; events { worker_connections 512; }"
+        echo "http {"
+        for temp in client_body fastcgi proxy uwsgi scgi; do
+            echo "    ${temp}_temp_path $root/nginx/tmp/$temp;"
+        done
+        echo "    include site.conf;"
+        echo "}"
+    } >"$root/nginx/nginx.conf"
+    nginx -p "$root/nginx" -c "$root/nginx/nginx.conf" -t -q || return 1
+    nginx -p "$root/nginx" -c "$root/nginx/nginx.conf" &
+    DEPLOY_PIDS+=($!)
+    table_cleanups+=("kill -TERM $!; wait $!")
+
+    DEPLOY_BASE=http://127.0.0.1:$port
+    for _ in $(seq 1 100); do
+        [[ -S $root/fpm.sock ]] && "$table_repo_dir/server/run" --answering "127.0.0.1:$port" && return 0
+        sleep 0.1
+    done
+    echo "nginx and PHP-FPM did not come up" >&2
+    tail -20 "$root"/log/* >&2
+    return 1
+}
+
+deployment_stop() {
+    local pid
+    for pid in "${DEPLOY_PIDS[@]}"; do
+        kill -TERM "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+    DEPLOY_PIDS=()
 }

@@ -53,6 +53,8 @@ final class SettingsTest extends TestCase
         self::assertSame(4096, $config->maxQueryLength);
         self::assertSame(10740, $config->maxScore);
         self::assertSame('FULL', $config->sqliteSynchronous);
+        self::assertTrue($config->dbPersistent);
+        self::assertFalse(Config::fromEnvironment(['SIXDICE_SERVER_CONFIG' => $file, 'SIXDICE_SERVER_DB_PERSISTENT' => '0'])->dbPersistent);
     }
 
     public function testUnusableSettingsAreErrors(): void

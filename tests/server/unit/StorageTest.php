@@ -40,6 +40,34 @@ final class StorageTest extends TestCase
         }
     }
 
+    public function testWorkersMeetingANewSqliteFileAllGetIt(): void
+    {
+        // Eight workers open a file that does not exist yet at the same moment, ten times over:
+        // one creates it, one switches it to WAL mode, one creates the schema, and none fails.
+        $folder = sys_get_temp_dir() . '/sixdice-first-use-' . bin2hex(random_bytes(4));
+        if (!Database::isSqlite($this->pdo)) {
+            self::markTestSkipped('a SQLite matter');
+        }
+        $code = 'require $argv[1]; if (microtime(true) < (float) $argv[3]) { time_sleep_until((float) $argv[3]); }'
+            . '$p = SixDice\\Server\\Database::open(new SixDice\\Server\\Config(dsn: "sqlite:" . $argv[2]));'
+            . 'echo $p->query("PRAGMA journal_mode")->fetchColumn();';
+        for ($round = 0; $round < 10; ++$round) {
+            $file = "$folder/$round/scores.sqlite";
+            $start = sprintf('%.3f', microtime(true) + 0.25);
+            $workers = [];
+            for ($i = 0; $i < 8; ++$i) {
+                $workers[] = proc_open([PHP_BINARY, '-r', $code, __DIR__ . '/../../../server/src/autoload.php', $file, $start],
+                    [1 => ['pipe', 'w'], 2 => ['pipe', 'w']], $pipes[$i]);
+            }
+            foreach ($workers as $i => $worker) {
+                $out = stream_get_contents($pipes[$i][1]) . stream_get_contents($pipes[$i][2]);
+                self::assertSame(0, proc_close($worker), $out);
+                self::assertSame('wal', $out);
+            }
+        }
+        exec('rm -rf ' . escapeshellarg($folder));
+    }
+
     public function testASubmissionIsStoredOnceAndTheDatabaseRefusesADuplicate(): void
     {
         $id = $this->store('Eva', 1000, 42);
