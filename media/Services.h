@@ -1,6 +1,7 @@
 // All media services of the game behind one object, and the factory of the SDL build.
 #pragma once
 
+#include "media/Dialog.h"
 #include "media/Events.h"
 #include "media/Graphics.h"
 #include "media/MessageBox.h"
@@ -26,6 +27,8 @@ public:
     virtual Shell& shell() = 0;
     virtual MessageBox& messageBox() = 0;
     virtual EventSource& events() = 0;
+    // The second window (the e-mail form); its window exists only while it is open.
+    virtual Dialog& dialog() = 0;
 };
 
 struct ServiceOptions {

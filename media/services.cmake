@@ -41,10 +41,13 @@ if(SIXDICE_WITH_SDL AND TARGET sixdice_listfile)
             ${CMAKE_CURRENT_LIST_DIR}/sdl/FontCache.cpp
             ${CMAKE_CURRENT_LIST_DIR}/sdl/FontLocator.cpp
             ${CMAKE_CURRENT_LIST_DIR}/sdl/SdlDesktop.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/sdl/SdlDialog.cpp
             ${CMAKE_CURRENT_LIST_DIR}/sdl/SdlEvents.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/sdl/SdlFormWindow.cpp
             ${CMAKE_CURRENT_LIST_DIR}/sdl/SdlGraphics.cpp
             ${CMAKE_CURRENT_LIST_DIR}/sdl/SdlHandles.cpp
             ${CMAKE_CURRENT_LIST_DIR}/sdl/SdlMusic.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/sdl/SdlPresenter.cpp
             ${CMAKE_CURRENT_LIST_DIR}/sdl/SdlServices.cpp
             ${CMAKE_CURRENT_LIST_DIR}/sdl/SdlSound.cpp
             ${CMAKE_CURRENT_LIST_DIR}/sdl/SdlWindow.cpp

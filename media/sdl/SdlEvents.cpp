@@ -67,9 +67,18 @@ void SleepUnlessSignalled(std::uint64_t milliseconds) {
 
 } // namespace
 
-SdlEvents::SdlEvents(SDL_Window* window, SdlWindow& owner, SdlGraphics& graphics, bool headless)
-    : windowId_(SDL_GetWindowID(window)), owner_(owner), graphics_(graphics),
+SdlEvents::SdlEvents(SDL_Window* window, SdlWindow& owner, SdlGraphics& graphics, SdlDialog& dialog,
+                     bool headless)
+    : windowId_(SDL_GetWindowID(window)), owner_(owner), graphics_(graphics), dialog_(dialog),
       start_(SDL_GetTicks64()), headless_(headless) {}
+
+std::optional<EventWindow> SdlEvents::WindowOf(Uint32 windowId) const {
+    if (windowId == windowId_)
+        return EventWindow::Main;
+    if (dialog_.WindowId() == windowId)
+        return EventWindow::Dialog;
+    return std::nullopt;
+}
 
 bool SdlEvents::NextSdlEvent(SDL_Event& e, int milliseconds) {
     if (milliseconds <= 0)
@@ -121,13 +130,44 @@ std::optional<InputEvent> SdlEvents::WaitEvent(int timeoutMs) {
 
 std::optional<InputEvent> SdlEvents::Translate(const SDL_Event& e) {
     InputEvent out;
-    switch (e.type) {
-    case SDL_QUIT: // a signal or the desktop session ending
+    if (e.type == SDL_QUIT) { // a signal or the desktop session ending
         out.kind = EventKind::CloseRequest;
         return out;
+    }
+    if (e.type == SDL_RENDER_TARGETS_RESET || e.type == SDL_RENDER_DEVICE_RESET) {
+        graphics_.RecreateTextures();
+        return std::nullopt;
+    }
+    Uint32 windowId = 0;
+    switch (e.type) {
     case SDL_WINDOWEVENT:
-        if (e.window.windowID != windowId_)
-            return std::nullopt;
+        windowId = e.window.windowID;
+        break;
+    case SDL_MOUSEMOTION:
+        windowId = e.motion.windowID;
+        break;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+        windowId = e.button.windowID;
+        break;
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+        windowId = e.key.windowID;
+        break;
+    case SDL_TEXTINPUT:
+        windowId = e.text.windowID;
+        break;
+    default:
+        return std::nullopt;
+    }
+    const std::optional<EventWindow> window = WindowOf(windowId);
+    if (!window)
+        return std::nullopt;
+    out.window = *window;
+    bool& leftPressed = leftPressed_[*window == EventWindow::Main ? 0 : 1];
+
+    switch (e.type) {
+    case SDL_WINDOWEVENT:
         switch (e.window.event) {
         case SDL_WINDOWEVENT_CLOSE:
             out.kind = EventKind::CloseRequest;
@@ -139,26 +179,21 @@ std::optional<InputEvent> SdlEvents::Translate(const SDL_Event& e) {
             out.kind = EventKind::FocusLost;
             return out;
         case SDL_WINDOWEVENT_EXPOSED:
-            graphics_.Repaint();
+            if (*window == EventWindow::Main)
+                graphics_.Repaint();
+            else
+                dialog_.Repaint();
             return std::nullopt;
         default:
             return std::nullopt;
         }
-    case SDL_RENDER_TARGETS_RESET:
-    case SDL_RENDER_DEVICE_RESET:
-        graphics_.RecreateTextures();
-        return std::nullopt;
     case SDL_MOUSEMOTION:
-        if (e.motion.windowID != windowId_)
-            return std::nullopt;
         out.kind = EventKind::MouseMove;
         out.x = e.motion.x;
         out.y = e.motion.y;
         return out;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
-        if (e.button.windowID != windowId_)
-            return std::nullopt;
         out.kind = e.type == SDL_MOUSEBUTTONDOWN ? EventKind::MouseDown : EventKind::MouseUp;
         out.x = e.button.x;
         out.y = e.button.y;
@@ -166,9 +201,9 @@ std::optional<InputEvent> SdlEvents::Translate(const SDL_Event& e) {
         out.clicks = e.button.clicks;
         if (e.button.button == SDL_BUTTON_LEFT) {
             if (e.type == SDL_MOUSEBUTTONDOWN) {
-                leftPressed_ = true;
-            } else if (leftPressed_) {
-                leftPressed_ = false;
+                leftPressed = true;
+            } else if (leftPressed) {
+                leftPressed = false;
                 InputEvent click = out;
                 click.kind = EventKind::Click;
                 pending_.push_back(click);
@@ -177,20 +212,14 @@ std::optional<InputEvent> SdlEvents::Translate(const SDL_Event& e) {
         return out;
     case SDL_KEYDOWN:
     case SDL_KEYUP:
-        if (e.key.windowID != windowId_)
-            return std::nullopt;
         out.kind = e.type == SDL_KEYDOWN ? EventKind::KeyDown : EventKind::KeyUp;
         out.key = KeyOf(e.key.keysym.sym);
         out.modifiers = ModifiersOf(e.key.keysym.mod);
         return out;
-    case SDL_TEXTINPUT:
-        if (e.text.windowID != windowId_)
-            return std::nullopt;
+    default: // SDL_TEXTINPUT
         out.kind = EventKind::TextInput;
         out.text = e.text.text;
         return out;
-    default:
-        return std::nullopt;
     }
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "media/Events.h"
+#include "media/sdl/SdlDialog.h"
 #include "media/sdl/SdlGraphics.h"
 #include "media/sdl/SdlWindow.h"
 
@@ -11,7 +12,8 @@ namespace sixdice::media::sdl {
 
 class SdlEvents final : public EventSource {
 public:
-    SdlEvents(SDL_Window* window, SdlWindow& owner, SdlGraphics& graphics, bool headless);
+    SdlEvents(SDL_Window* window, SdlWindow& owner, SdlGraphics& graphics, SdlDialog& dialog,
+              bool headless);
 
     std::optional<InputEvent> WaitEvent(int timeoutMs) override;
     std::uint64_t Ticks() const override { return SDL_GetTicks64() - start_; }
@@ -20,15 +22,18 @@ public:
 private:
     // The event for the game, or nothing when SDL's event was handled here or is of no interest.
     std::optional<InputEvent> Translate(const SDL_Event& e);
+    // The window an SDL window id belongs to; none for a window that is neither ours nor open.
+    std::optional<EventWindow> WindowOf(Uint32 windowId) const;
     // One SDL event, waiting at most `milliseconds`.
     bool NextSdlEvent(SDL_Event& e, int milliseconds);
 
     Uint32 windowId_;
     SdlWindow& owner_;
     SdlGraphics& graphics_;
+    SdlDialog& dialog_;
     std::uint64_t start_;
     bool headless_;
-    bool leftPressed_ = false;
+    bool leftPressed_[2] = {false, false}; // per EventWindow: a left press began over it
     std::deque<InputEvent> pending_;
 };
 

@@ -6,26 +6,17 @@
 #include <cstring>
 
 namespace sixdice::media::sdl {
-namespace {
-
-constexpr Uint32 kPixelFormat = SDL_PIXELFORMAT_RGB888; // 0x00RRGGBB in a 32-bit word
-
-} // namespace
 
 SdlGraphics::SdlGraphics(SDL_Window* window, Size size, bool headless, bool softwareRenderer)
-    : window_(window), headless_(headless), canvas_(fonts_), overlayCanvas_(fonts_) {
-    if (!softwareRenderer) {
-        renderer_.reset(
-            SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC));
-    }
-    if (!renderer_)
-        renderer_.reset(SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE));
-    if (!renderer_) {
-        failure_ = "Cannot create the renderer: " + SdlErrorText();
+    : softwareRenderer_(softwareRenderer),
+      presenter_(window, headless, softwareRenderer, /*vsync=*/true), canvas_(fonts_),
+      overlayCanvas_(fonts_) {
+    if (!presenter_.Failure().empty()) {
+        failure_ = presenter_.Failure();
         return;
     }
-    surface_ = MakeSurface(size);
-    frame_ = MakeSurface(size);
+    surface_ = MakeDrawingSurface(size);
+    frame_ = MakeDrawingSurface(size);
     if (!surface_ || !frame_) {
         failure_ = "Cannot create the drawing surface: " + SdlErrorText();
         return;
@@ -33,21 +24,8 @@ SdlGraphics::SdlGraphics(SDL_Window* window, Size size, bool headless, bool soft
     SDL_FillRect(surface_.get(), nullptr, 0);
     canvas_.SetTarget(surface_.get());
     overlayCanvas_.SetTarget(frame_.get());
-    if (!MakeTexture())
+    if (!presenter_.Prepare(size))
         failure_ = "Cannot create the window texture: " + SdlErrorText();
-}
-
-SdlPtr<SDL_Surface> SdlGraphics::MakeSurface(Size size) {
-    return SdlPtr<SDL_Surface>(
-        SDL_CreateRGBSurfaceWithFormat(0, size.width, size.height, 32, kPixelFormat));
-}
-
-bool SdlGraphics::MakeTexture() {
-    texture_.reset(SDL_CreateTexture(renderer_.get(), kPixelFormat, SDL_TEXTUREACCESS_STREAMING,
-                                     surface_->w, surface_->h));
-    if (!texture_)
-        ReportSdlError("SDL_CreateTexture");
-    return texture_ != nullptr;
 }
 
 void SdlGraphics::SetImageList(const ImageList& list) {
@@ -64,7 +42,7 @@ void SdlGraphics::SetImageList(const ImageList& list) {
         // converted once to the surface's format.
         SdlPtr<SDL_Surface> view(SDL_CreateRGBSurfaceWithFormatFrom(
             const_cast<std::uint32_t*>(entry.picture.pixels.data()), entry.picture.width,
-            entry.picture.height, 32, entry.picture.width * 4, kPixelFormat));
+            entry.picture.height, 32, entry.picture.width * 4, kSurfacePixelFormat));
         if (!view) {
             ReportSdlError("SDL_CreateRGBSurfaceWithFormatFrom");
             continue;
@@ -138,20 +116,11 @@ void SdlGraphics::Present() {
         overlayCanvas_.ClearClip();
         shown = frame_.get();
     }
-    if (!texture_ && !MakeTexture())
-        return;
-    if (SDL_UpdateTexture(texture_.get(), nullptr, shown->pixels, shown->pitch) != 0)
-        ReportSdlError("SDL_UpdateTexture");
-    Repaint();
+    presenter_.Show(*shown);
 }
 
 void SdlGraphics::Repaint() {
-    if (!texture_)
-        return;
-    if (SDL_RenderCopy(renderer_.get(), texture_.get(), nullptr, nullptr) != 0)
-        ReportSdlError("SDL_RenderCopy");
-    if (!headless_)
-        SDL_RenderPresent(renderer_.get());
+    presenter_.Repaint();
 }
 
 void SdlGraphics::SetOverlayPainter(std::function<void(Canvas&)> painter) {
@@ -168,15 +137,15 @@ void SdlGraphics::RaiseRestore() {
 }
 
 void SdlGraphics::RecreateTextures() {
-    MakeTexture();
+    presenter_.Prepare({surface_->w, surface_->h});
     RaiseRestore();
 }
 
 void SdlGraphics::Resize(Size size) {
     if (size.width == surface_->w && size.height == surface_->h)
         return;
-    SdlPtr<SDL_Surface> next = MakeSurface(size);
-    SdlPtr<SDL_Surface> nextFrame = MakeSurface(size);
+    SdlPtr<SDL_Surface> next = MakeDrawingSurface(size);
+    SdlPtr<SDL_Surface> nextFrame = MakeDrawingSurface(size);
     if (!next || !nextFrame) {
         ReportSdlError("SDL_CreateRGBSurfaceWithFormat");
         return;
@@ -189,23 +158,11 @@ void SdlGraphics::Resize(Size size) {
     frame_ = std::move(nextFrame);
     canvas_.SetTarget(surface_.get());
     overlayCanvas_.SetTarget(frame_.get());
-    MakeTexture();
+    presenter_.Prepare(size);
 }
 
 Picture SdlGraphics::CaptureSurface() const {
-    Picture picture;
-    picture.width = surface_->w;
-    picture.height = surface_->h;
-    picture.pixels.resize(std::size_t(picture.width) * picture.height);
-    SDL_LockSurface(surface_.get());
-    for (int y = 0; y < picture.height; ++y) {
-        const auto* row = reinterpret_cast<const std::uint32_t*>(
-            static_cast<const std::uint8_t*>(surface_->pixels) + std::size_t(y) * surface_->pitch);
-        for (int x = 0; x < picture.width; ++x)
-            picture.pixels[std::size_t(y) * picture.width + x] = row[x] & 0x00FFFFFFu;
-    }
-    SDL_UnlockSurface(surface_.get());
-    return picture;
+    return CapturePixels(*surface_);
 }
 
 } // namespace sixdice::media::sdl

@@ -4,6 +4,7 @@
 #include "media/Graphics.h"
 #include "media/sdl/FontCache.h"
 #include "media/sdl/SdlHandles.h"
+#include "media/sdl/SdlPresenter.h"
 #include "media/sdl/SurfaceCanvas.h"
 
 #include <string>
@@ -17,6 +18,10 @@ public:
     // software when nothing better exists) and a surface of the given size. In headless mode a
     // present does everything but the final flip.
     SdlGraphics(SDL_Window* window, Size size, bool headless, bool softwareRenderer = false);
+    // Whether the renderer was asked to be the software one (second windows take the same).
+    bool SoftwareRenderer() const { return softwareRenderer_; }
+    // The opened fonts, shared with the second windows.
+    FontCache& Fonts() { return fonts_; }
     // Empty when the constructor succeeded, else the failure's text.
     const std::string& Failure() const { return failure_; }
 
@@ -53,14 +58,9 @@ private:
         std::vector<PatternRect> patterns;
     };
 
-    bool MakeTexture();
-    SdlPtr<SDL_Surface> MakeSurface(Size size);
-
-    SDL_Window* window_;
-    bool headless_;
+    bool softwareRenderer_;
     std::string failure_;
-    SdlPtr<SDL_Renderer> renderer_;
-    SdlPtr<SDL_Texture> texture_;
+    SdlPresenter presenter_;
     SdlPtr<SDL_Surface> surface_; // what the game draws on
     SdlPtr<SDL_Surface> frame_;   // the surface with the controls over it, as presented
     FontCache fonts_;

@@ -2,6 +2,7 @@
 #include "media/OutputChoice.h"
 #include "media/Services.h"
 #include "media/sdl/SdlDesktop.h"
+#include "media/sdl/SdlDialog.h"
 #include "media/sdl/SdlEvents.h"
 #include "media/sdl/SdlGraphics.h"
 #include "media/sdl/SdlMusic.h"
@@ -101,10 +102,12 @@ public:
     std::unique_ptr<SdlPointer> pointerPart;
     std::unique_ptr<SdlShell> shellPart;
     std::unique_ptr<SdlMessageBox> messageBoxPart;
+    std::unique_ptr<SdlDialog> dialogPart;
     std::unique_ptr<SdlEvents> eventsPart;
 
     ~SdlServices() override {
         eventsPart.reset();
+        dialogPart.reset();
         messageBoxPart.reset();
         shellPart.reset();
         pointerPart.reset();
@@ -124,6 +127,7 @@ public:
     Shell& shell() override { return *shellPart; }
     MessageBox& messageBox() override { return *messageBoxPart; }
     EventSource& events() override { return *eventsPart; }
+    Dialog& dialog() override { return *dialogPart; }
 };
 
 } // namespace
@@ -181,8 +185,10 @@ ServicesResult CreateSdlServices(const ServiceOptions& options) {
     s->shellPart = std::make_unique<SdlShell>(headless);
     s->messageBoxPart =
         std::make_unique<SdlMessageBox>(options.applicationTitle, s->sdlWindow.get(), headless);
-    s->eventsPart =
-        std::make_unique<SdlEvents>(s->sdlWindow.get(), *s->windowPart, *s->graphicsPart, headless);
+    s->dialogPart = std::make_unique<SdlDialog>(s->sdlWindow.get(), s->graphicsPart->Fonts(),
+                                                headless, softwareRenderer);
+    s->eventsPart = std::make_unique<SdlEvents>(s->sdlWindow.get(), *s->windowPart,
+                                                *s->graphicsPart, *s->dialogPart, headless);
     result.services = std::move(s);
     return result;
 }

@@ -3,6 +3,24 @@
 
 namespace sixdice::media::sdl {
 
+SdlPtr<SDL_Surface> MakeDrawingSurface(Size size) {
+    return SdlPtr<SDL_Surface>(
+        SDL_CreateRGBSurfaceWithFormat(0, size.width, size.height, 32, kSurfacePixelFormat));
+}
+
+Picture CapturePixels(SDL_Surface& surface) {
+    Picture picture = Picture::Filled(surface.w, surface.h, 0);
+    SDL_LockSurface(&surface);
+    for (int y = 0; y < picture.height; ++y) {
+        const auto* row = reinterpret_cast<const std::uint32_t*>(
+            static_cast<const std::uint8_t*>(surface.pixels) + std::size_t(y) * surface.pitch);
+        for (int x = 0; x < picture.width; ++x)
+            picture.pixels[std::size_t(y) * picture.width + x] = row[x] & 0x00FFFFFFu;
+    }
+    SDL_UnlockSurface(&surface);
+    return picture;
+}
+
 void SurfaceCanvas::SetFont(const std::string& face, int points, Rgb colour) {
     face_ = face;
     points_ = points;
@@ -68,6 +86,24 @@ void SurfaceCanvas::ClearClip() {
 
 Size SurfaceCanvas::CanvasSize() const {
     return target_ ? Size{target_->w, target_->h} : Size{};
+}
+
+void SurfaceCanvas::DrawPicture(const Picture& picture, int x, int y) {
+    if (!target_ || picture.empty() ||
+        picture.pixels.size() != std::size_t(picture.width) * std::size_t(picture.height))
+        return;
+    // The picture's words already are 0x00RRGGBB: a view of them is blitted without a copy.
+    SdlPtr<SDL_Surface> view(SDL_CreateRGBSurfaceWithFormatFrom(
+        const_cast<std::uint32_t*>(picture.pixels.data()), picture.width, picture.height, 32,
+        picture.width * 4, kSurfacePixelFormat));
+    if (!view) {
+        ReportSdlError("SDL_CreateRGBSurfaceWithFormatFrom");
+        return;
+    }
+    SDL_SetSurfaceBlendMode(view.get(), SDL_BLENDMODE_NONE);
+    SDL_Rect at{x, y, picture.width, picture.height};
+    if (SDL_BlitSurface(view.get(), nullptr, target_, &at) != 0)
+        ReportSdlError("SDL_BlitSurface (picture)");
 }
 
 } // namespace sixdice::media::sdl

@@ -2,9 +2,19 @@
 #pragma once
 
 #include "media/Canvas.h"
+#include "media/listfile/ListData.h"
 #include "media/sdl/FontCache.h"
 
 namespace sixdice::media::sdl {
+
+// The pixel format of every surface the game draws on: 0x00RRGGBB in a 32-bit word.
+inline constexpr Uint32 kSurfacePixelFormat = SDL_PIXELFORMAT_RGB888;
+
+// A new surface of that size in the drawing format, or null (with SDL's error set).
+SdlPtr<SDL_Surface> MakeDrawingSurface(Size size);
+
+// The surface's pixels as 0x00RRGGBB.
+Picture CapturePixels(SDL_Surface& surface);
 
 class SurfaceCanvas final : public Canvas {
 public:
@@ -21,6 +31,9 @@ public:
     void SetClip(const Rect& rect) override;
     void ClearClip() override;
     Size CanvasSize() const override;
+
+    // Copies a whole picture with its top-left at (x, y), clipped like everything else.
+    void DrawPicture(const Picture& picture, int x, int y);
 
 private:
     TTF_Font* Font();

@@ -19,6 +19,61 @@ int CodePoints(const std::string& utf8) {
     }));
 }
 
+std::string RectText(const Rect& r) {
+    return std::to_string(r.x) + " " + std::to_string(r.y) + " " + std::to_string(r.width) + " " +
+           std::to_string(r.height);
+}
+
+// The double's line height: a little more than the size in pixels at 96 dots per inch.
+int LineHeightOf(int points) {
+    return points * 4 / 3 + 2;
+}
+
+// Pixels drawn in software, clipped like the SDL surface clips them.
+struct SoftwareSurface {
+    Picture pixels;
+    Rect clip;
+
+    // A surface of the new size keeping what fits of the old picture, the rest black.
+    void Resize(Size size) {
+        Picture next = Picture::Filled(size.width, size.height, 0);
+        for (int y = 0; y < std::min(size.height, pixels.height); ++y) {
+            for (int x = 0; x < std::min(size.width, pixels.width); ++x)
+                next.pixels[std::size_t(y) * size.width + x] = pixels.at(x, y);
+        }
+        pixels = std::move(next);
+        ClearClip();
+    }
+    void ClearClip() { clip = {0, 0, pixels.width, pixels.height}; }
+    bool InClip(int x, int y) const {
+        return x >= 0 && y >= 0 && x < pixels.width && y < pixels.height && x >= clip.x &&
+               y >= clip.y && x < clip.x + clip.width && y < clip.y + clip.height;
+    }
+    void Put(int x, int y, std::uint32_t pixel) {
+        if (InClip(x, y))
+            pixels.pixels[std::size_t(y) * pixels.width + x] = pixel;
+    }
+    void Fill(const Rect& rect, Rgb colour) {
+        const std::uint32_t pixel =
+            (std::uint32_t(colour.red) << 16) | (std::uint32_t(colour.green) << 8) | colour.blue;
+        for (int y = rect.y; y < rect.y + rect.height; ++y) {
+            for (int x = rect.x; x < rect.x + rect.width; ++x)
+                Put(x, y, pixel);
+        }
+    }
+    // Copies `source` of the picture to (x, y), leaving out the key colour when there is one.
+    void Blit(const Picture& picture, const Rect& source, int x, int y,
+              std::optional<std::uint32_t> key) {
+        for (int py = 0; py < source.height; ++py) {
+            for (int px = 0; px < source.width; ++px) {
+                const std::uint32_t pixel = picture.at(source.x + px, source.y + py);
+                if (!key || pixel != *key)
+                    Put(x + px, y + py, pixel);
+            }
+        }
+    }
+};
+
 } // namespace
 
 int CallLog::Count(const std::string& prefix) const {
@@ -75,15 +130,7 @@ class RecGraphics final : public Graphics {
 public:
     explicit RecGraphics(RecordingServices& s) : s_(s) { Resize(SurfaceSize(Layout::Small)); }
 
-    void Resize(Size size) {
-        Picture next = Picture::Filled(size.width, size.height, 0);
-        for (int y = 0; y < std::min(size.height, surface_.height); ++y) {
-            for (int x = 0; x < std::min(size.width, surface_.width); ++x)
-                next.pixels[std::size_t(y) * size.width + x] = surface_.at(x, y);
-        }
-        surface_ = std::move(next);
-        clip_ = {0, 0, size.width, size.height};
-    }
+    void Resize(Size size) { surface_.Resize(size); }
 
     void SetImageList(const ImageList& list) override {
         images_ = list;
@@ -102,19 +149,7 @@ public:
         if (pattern < 0 || pattern >= e.patternCount())
             return std::nullopt;
         const PatternRect r = e.pattern(pattern);
-        const std::optional<std::uint32_t> key = TransparentPixel(e);
-        for (int py = 0; py < r.height; ++py) {
-            for (int px = 0; px < r.width; ++px) {
-                const int dx = x + px;
-                const int dy = y + py;
-                if (!InClip(dx, dy))
-                    continue;
-                const std::uint32_t pixel = e.picture.at(r.x + px, r.y + py);
-                if (key && pixel == *key)
-                    continue;
-                surface_.pixels[std::size_t(dy) * surface_.width + dx] = pixel;
-            }
-        }
+        surface_.Blit(e.picture, {r.x, r.y, r.width, r.height}, x, y, TransparentPixel(e));
         return std::nullopt;
     }
 
@@ -126,33 +161,24 @@ public:
         s_.log_.Add("DrawText " + std::to_string(x) + " " + std::to_string(y) + " " + utf8);
     }
     int TextWidth(const std::string& utf8) override { return s_.textWidth_(utf8, points_); }
-    int LineHeight() override { return points_ * 4 / 3 + 2; }
+    int LineHeight() override { return LineHeightOf(points_); }
 
     void FillRect(const Rect& rect, Rgb colour) override {
-        s_.log_.Add("FillRect " + std::to_string(rect.x) + " " + std::to_string(rect.y) + " " +
-                    std::to_string(rect.width) + " " + std::to_string(rect.height) + " " +
-                    ColourText(colour));
-        const std::uint32_t pixel =
-            (std::uint32_t(colour.red) << 16) | (std::uint32_t(colour.green) << 8) | colour.blue;
-        for (int y = rect.y; y < rect.y + rect.height; ++y) {
-            for (int x = rect.x; x < rect.x + rect.width; ++x) {
-                if (InClip(x, y))
-                    surface_.pixels[std::size_t(y) * surface_.width + x] = pixel;
-            }
-        }
+        s_.log_.Add("FillRect " + RectText(rect) + " " + ColourText(colour));
+        surface_.Fill(rect, colour);
     }
-    void SetClip(const Rect& rect) override { clip_ = rect; }
-    void ClearClip() override { clip_ = {0, 0, surface_.width, surface_.height}; }
-    Size CanvasSize() const override { return {surface_.width, surface_.height}; }
+    void SetClip(const Rect& rect) override { surface_.clip = rect; }
+    void ClearClip() override { surface_.ClearClip(); }
+    Size CanvasSize() const override { return {surface_.pixels.width, surface_.pixels.height}; }
 
     void Present() override {
         ++presents_;
         s_.log_.Add("Present");
         if (overlay_) {
             // The controls paint over the presented frame only; the surface stays as drawn.
-            const Picture kept = surface_;
+            const Picture kept = surface_.pixels;
             overlay_(*this);
-            surface_ = kept;
+            surface_.pixels = kept;
         }
     }
     int PresentCount() const override { return presents_; }
@@ -162,7 +188,7 @@ public:
     void SetRestoreHandler(std::function<void()> handler) override {
         restore_ = std::move(handler);
     }
-    Picture CaptureSurface() const override { return surface_; }
+    Picture CaptureSurface() const override { return surface_.pixels; }
 
     void Restore() {
         s_.log_.Add("Restore");
@@ -173,14 +199,8 @@ public:
     ImageList images_;
 
 private:
-    bool InClip(int x, int y) const {
-        return x >= 0 && y >= 0 && x < surface_.width && y < surface_.height && x >= clip_.x &&
-               y >= clip_.y && x < clip_.x + clip_.width && y < clip_.y + clip_.height;
-    }
-
     RecordingServices& s_;
-    Picture surface_;
-    Rect clip_;
+    SoftwareSurface surface_;
     int points_ = 8;
     int presents_ = 0;
     std::function<void(Canvas&)> overlay_;
@@ -347,6 +367,58 @@ private:
     RecordingServices& s_;
 };
 
+class RecDialog final : public Dialog {
+public:
+    explicit RecDialog(RecordingServices& s) : s_(s) {}
+
+    MediaError Open(const std::string& caption, Size client) override {
+        s_.log_.Add("Dialog.Open " + caption + " " + std::to_string(client.width) + "x" +
+                    std::to_string(client.height));
+        surface_.pixels = {};
+        surface_.Resize(client);
+        open_ = true;
+        return std::nullopt;
+    }
+    bool IsOpen() const override { return open_; }
+    void Close() override {
+        s_.log_.Add("Dialog.Close");
+        open_ = false;
+        surface_.pixels = {};
+        surface_.ClearClip();
+    }
+    void DrawPicture(const Picture& picture, int x, int y) override {
+        s_.log_.Add("Dialog.DrawPicture " + std::to_string(x) + " " + std::to_string(y) + " " +
+                    std::to_string(picture.width) + "x" + std::to_string(picture.height));
+        surface_.Blit(picture, {0, 0, picture.width, picture.height}, x, y, std::nullopt);
+    }
+    void Present() override { s_.log_.Add("Dialog.Present"); }
+    Picture Capture() const override { return surface_.pixels; }
+
+    void SetFont(const std::string& face, int points, Rgb colour) override {
+        points_ = points;
+        s_.log_.Add("Dialog.SetFont " + face + " " + std::to_string(points) + " " +
+                    ColourText(colour));
+    }
+    void DrawText(int x, int y, const std::string& utf8) override {
+        s_.log_.Add("Dialog.DrawText " + std::to_string(x) + " " + std::to_string(y) + " " + utf8);
+    }
+    int TextWidth(const std::string& utf8) override { return s_.textWidth_(utf8, points_); }
+    int LineHeight() override { return LineHeightOf(points_); }
+    void FillRect(const Rect& rect, Rgb colour) override {
+        s_.log_.Add("Dialog.FillRect " + RectText(rect) + " " + ColourText(colour));
+        surface_.Fill(rect, colour);
+    }
+    void SetClip(const Rect& rect) override { surface_.clip = rect; }
+    void ClearClip() override { surface_.ClearClip(); }
+    Size CanvasSize() const override { return {surface_.pixels.width, surface_.pixels.height}; }
+
+private:
+    RecordingServices& s_;
+    SoftwareSurface surface_;
+    bool open_ = false;
+    int points_ = 8;
+};
+
 class RecEvents final : public EventSource {
 public:
     explicit RecEvents(RecordingServices& s) : s_(s) {}
@@ -363,7 +435,7 @@ private:
 struct RecordingServices::Parts {
     explicit Parts(RecordingServices& s)
         : window(s), graphics(s), sound(s), music(s), pointer(s), shell(s), messageBox(s),
-          events(s) {}
+          events(s), dialog(s) {}
     RecWindow window;
     RecGraphics graphics;
     RecSound sound;
@@ -372,6 +444,7 @@ struct RecordingServices::Parts {
     RecShell shell;
     RecMessageBox messageBox;
     RecEvents events;
+    RecDialog dialog;
 };
 
 std::optional<InputEvent> RecEvents::WaitEvent(int timeoutMs) {
@@ -419,25 +492,31 @@ MessageBox& RecordingServices::messageBox() {
 EventSource& RecordingServices::events() {
     return parts_->events;
 }
+Dialog& RecordingServices::dialog() {
+    return parts_->dialog;
+}
 
 void RecordingServices::QueueEvent(const InputEvent& event) {
     queue_.push_back(event);
 }
 
-void RecordingServices::QueueMouseMove(int x, int y) {
+void RecordingServices::QueueMouseMove(int x, int y, EventWindow window) {
     InputEvent e;
     e.kind = EventKind::MouseMove;
+    e.window = window;
     e.x = x;
     e.y = y;
     queue_.push_back(e);
 }
 
-void RecordingServices::QueueClick(int x, int y) {
-    QueueMouseMove(x, y);
+void RecordingServices::QueueClick(int x, int y, EventWindow window) {
+    QueueMouseMove(x, y, window);
     InputEvent e;
+    e.window = window;
     e.x = x;
     e.y = y;
     e.button = 1;
+    e.clicks = 1;
     e.kind = EventKind::MouseDown;
     queue_.push_back(e);
     e.kind = EventKind::MouseUp;
@@ -446,9 +525,10 @@ void RecordingServices::QueueClick(int x, int y) {
     queue_.push_back(e);
 }
 
-void RecordingServices::QueueCloseRequest() {
+void RecordingServices::QueueCloseRequest(EventWindow window) {
     InputEvent e;
     e.kind = EventKind::CloseRequest;
+    e.window = window;
     queue_.push_back(e);
 }
 

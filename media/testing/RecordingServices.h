@@ -18,7 +18,10 @@ namespace sixdice::media::testing {
 // The call log, one line per call, for example "DrawImage 15 0 0 0", "SetFont Arial Black 12
 // 0,128,0", "DrawText 10 125 Alice", "Present", "PlaySound 11 wait", "Music.Open hudba/a.ogg",
 // "Pointer.Hide", "Pointer.Shape hand", "Shell.Open rules.htm maximised", "MessageBox text",
-// "Window.SetLayout large". Queries (positions, widths, counts) are not logged.
+// "Window.SetLayout large"; the dialog's calls start with "Dialog." ("Dialog.Open HIGHSCORE
+// on-line 356x117", "Dialog.DrawPicture 0 0 356x117", "Dialog.FillRect 54 36 249 21 0,64,0",
+// "Dialog.DrawText 57 40 text", "Dialog.Present", "Dialog.Close"). Queries (positions, widths,
+// counts) are not logged.
 class CallLog {
 public:
     void Add(std::string line) { lines_.push_back(std::move(line)); }
@@ -48,15 +51,19 @@ public:
     Shell& shell() override;
     MessageBox& messageBox() override;
     EventSource& events() override;
+    // Draws in software on a picture of its client size (Capture), text only logged.
+    Dialog& dialog() override;
 
     CallLog& log() { return log_; }
 
     // Events the next WaitEvent calls return, in order; once they are used up WaitEvent lets the
-    // fake clock run to its timeout and returns nothing.
+    // fake clock run to its timeout and returns nothing. Events for the dialog are queued with
+    // EventWindow::Dialog (QueueEvent takes the event's own tag).
     void QueueEvent(const InputEvent& event);
-    void QueueMouseMove(int x, int y);
-    void QueueClick(int x, int y); // a move to (x, y), then the click
-    void QueueCloseRequest();
+    void QueueMouseMove(int x, int y, EventWindow window = EventWindow::Main);
+    // A move to (x, y), the left press, the release and the click.
+    void QueueClick(int x, int y, EventWindow window = EventWindow::Main);
+    void QueueCloseRequest(EventWindow window = EventWindow::Main);
     std::size_t PendingEvents() const;
 
     // The fake clock; music positions advance with it while the music plays.
@@ -89,6 +96,7 @@ private:
     friend class RecShell;
     friend class RecMessageBox;
     friend class RecEvents;
+    friend class RecDialog;
 
     CallLog log_;
     std::uint64_t now_ = 0;

@@ -96,6 +96,45 @@ TEST(RecordingServices, QueuedEventsAndTheFirstRestore) {
     EXPECT_EQ(restores, 1);
 }
 
+TEST(RecordingServices, TheDialogLogsDrawsInSoftwareAndTakesQueuedEvents) {
+    RecordingServices r;
+    Dialog& d = r.dialog();
+    EXPECT_EQ(d.Open("HIGHSCORE on-line", {356, 117}), std::nullopt);
+    d.DrawPicture(Picture::Filled(356, 117, 0x008000), 0, 0);
+    d.SetClip({54, 36, 249, 21});
+    d.FillRect({0, 0, 400, 300}, {0, 64, 0});
+    d.ClearClip();
+    d.SetFont(kMsSansSerifBold, 8, {255, 255, 0});
+    d.DrawText(57, 40, "jana@example.cz");
+    d.Present();
+    EXPECT_EQ(d.TextWidth("abc"), 3 * 8 * 2 / 3);
+    const Picture shot = d.Capture();
+    EXPECT_EQ(shot.width, 356);
+    EXPECT_EQ(shot.at(53, 36), 0x008000u);
+    EXPECT_EQ(shot.at(54, 36), 0x004000u) << "the fill is clipped to the box";
+    EXPECT_EQ(shot.at(303, 36), 0x008000u);
+    d.Close();
+    EXPECT_FALSE(d.IsOpen());
+    EXPECT_TRUE(d.Capture().empty());
+    EXPECT_EQ(
+        r.log().Matching("Dialog."),
+        (std::vector<std::string>{
+            "Dialog.Open HIGHSCORE on-line 356x117", "Dialog.DrawPicture 0 0 356x117",
+            "Dialog.FillRect 0 0 400 300 0,64,0", "Dialog.SetFont MS Sans Serif Bold 8 255,255,0",
+            "Dialog.DrawText 57 40 jana@example.cz", "Dialog.Present", "Dialog.Close"}));
+    EXPECT_EQ(r.log().Count("FillRect"), 0) << "the main surface's lines stay apart";
+
+    r.QueueClick(150, 85, EventWindow::Dialog);
+    r.QueueCloseRequest(EventWindow::Dialog);
+    r.QueueCloseRequest();
+    std::vector<EventWindow> windows;
+    while (auto e = r.events().WaitEvent(0))
+        windows.push_back(e->window);
+    EXPECT_EQ(windows, (std::vector<EventWindow>{EventWindow::Dialog, EventWindow::Dialog,
+                                                 EventWindow::Dialog, EventWindow::Dialog,
+                                                 EventWindow::Dialog, EventWindow::Main}));
+}
+
 TEST(RecordingServices, PointerVisibilityIsCounted) {
     RecordingServices r;
     r.pointer().Hide();
