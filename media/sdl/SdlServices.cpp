@@ -8,6 +8,7 @@
 #include "media/sdl/SdlMusic.h"
 #include "media/sdl/SdlSound.h"
 #include "media/sdl/SdlWindow.h"
+#include "media/sdl/SdlWindowIcon.h"
 
 #include <cstdio>
 
@@ -164,6 +165,7 @@ ServicesResult CreateSdlServices(const ServiceOptions& options) {
         return result;
 
     const Size size = SurfaceSize(options.layout);
+    PinWindowClass();
     s->sdlWindow.reset(SDL_CreateWindow(options.caption.c_str(), SDL_WINDOWPOS_CENTERED,
                                         SDL_WINDOWPOS_CENTERED, size.width, size.height,
                                         SDL_WINDOW_HIDDEN));
@@ -171,6 +173,7 @@ ServicesResult CreateSdlServices(const ServiceOptions& options) {
         result.error = "Cannot create the window: " + SdlErrorText();
         return result;
     }
+    SetWindowIcon(s->sdlWindow.get());
     s->graphicsPart =
         std::make_unique<SdlGraphics>(s->sdlWindow.get(), size, headless, softwareRenderer);
     if (!s->graphicsPart->Failure().empty()) {

@@ -2,6 +2,7 @@
 #include "media/listfile/BmpFile.h"
 #include "media/listfile/ListFile.h"
 #include "tools/assetbuild/ContactSheet.h"
+#include "tools/assetbuild/IconRender.h"
 #include "tools/assetbuild/PictureBundle.h"
 #include "tools/assetbuild/SvgRender.h"
 #include "tools/assetbuild/SvgSource.h"
@@ -21,7 +22,9 @@ constexpr const char* kUsage =
     "  sixdice_artbuild pack OUT.zrk RESOURCE_NAME COUNT BUNDLE.pics...\n"
     "  sixdice_artbuild bmp SOURCE.svg ART_ROOT OUT.bmp [--depfile FILE]\n"
     "  sixdice_artbuild contact-sheet OUTDIR GRAFIKA_CZ.zrk GRAFIKA_EN.zrk\n"
-    "  sixdice_artbuild preview SOURCE.svg ART_ROOT OUT.png [-DNAME=VALUE...]\n";
+    "  sixdice_artbuild preview SOURCE.svg ART_ROOT OUT.png [-DNAME=VALUE...]\n"
+    "  sixdice_artbuild icons SOURCE.svg ART_ROOT OUTDIR NAME SIZE... [--depfile FILE]\n"
+    "  sixdice_artbuild icon-pixels SOURCE.svg ART_ROOT OUT.h SIZE [--depfile FILE]\n";
 
 std::string DepfileEscape(const std::string& path) {
     std::string out;
@@ -148,6 +151,65 @@ int Preview(const std::vector<std::string>& args) {
     return 0;
 }
 
+void SaveText(const std::string& file, const std::string& text) {
+    const std::vector<std::uint8_t> bytes(text.begin(), text.end());
+    if (const auto failure = media::SaveBytes(file, bytes)) {
+        throw art::ArtError(*failure);
+    }
+}
+
+int PositiveSize(const std::string& text) {
+    std::size_t used = 0;
+    int size = 0;
+    try {
+        size = std::stoi(text, &used);
+    } catch (const std::exception&) {
+        used = 0;
+    }
+    if (used != text.size() || size <= 0 || size > 4096) {
+        throw art::ArtError("not an icon size: " + text);
+    }
+    return size;
+}
+
+// The icon theme's folders under OUTDIR: SIZExSIZE/apps/NAME.png for every size and
+// scalable/apps/NAME.svg, the assembled source itself.
+int Icons(const std::vector<std::string>& args) {
+    std::size_t optionsAt = 6;
+    while (optionsAt < args.size() && args[optionsAt].rfind("-", 0) != 0) {
+        ++optionsAt;
+    }
+    const Options options = ParseOptions(args, optionsAt);
+    const art::AssembledSource source = art::AssembleSource(args[2], args[3], options.defines);
+    const std::filesystem::path outdir = args[4];
+    const std::string& name = args[5];
+    std::vector<std::filesystem::path> written;
+    for (std::size_t i = 6; i < optionsAt; ++i) {
+        const int size = PositiveSize(args[i]);
+        const std::string folder = std::to_string(size) + "x" + std::to_string(size);
+        std::filesystem::create_directories(outdir / folder / "apps");
+        art::SaveIconPng(art::RenderIcon(source, size), outdir / folder / "apps" / (name + ".png"));
+    }
+    std::filesystem::create_directories(outdir / "scalable" / "apps");
+    const auto scalable = outdir / "scalable" / "apps" / (name + ".svg");
+    SaveText(scalable.string(), source.svg);
+    if (!options.depfile.empty()) {
+        WriteDepfile(options.depfile, scalable.string(), source.files);
+    }
+    return 0;
+}
+
+int IconPixels(const std::vector<std::string>& args) {
+    const Options options = ParseOptions(args, 6);
+    const art::AssembledSource source = art::AssembleSource(args[2], args[3], options.defines);
+    const std::string text = art::IconPixelsSource(art::RenderIcon(source, PositiveSize(args[5])));
+    SaveText(args[4], text);
+    if (!options.depfile.empty()) {
+        WriteDepfile(options.depfile, args[4], source.files);
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -164,6 +226,12 @@ int main(int argc, char** argv) {
         }
         if (args.size() >= 5 && args[1] == "preview") {
             return Preview(args);
+        }
+        if (args.size() >= 7 && args[1] == "icons") {
+            return Icons(args);
+        }
+        if (args.size() >= 6 && args[1] == "icon-pixels") {
+            return IconPixels(args);
         }
         if (args.size() == 5 && args[1] == "contact-sheet") {
             return sixdice::art::WriteContactSheets(args[2], args[3], args[4]);

@@ -1,0 +1,32 @@
+// Window class and icon: the class through SDL's environment settings, the icon from pixels the
+// build rendered from the artwork's icon source.
+#include "media/sdl/SdlWindowIcon.h"
+
+#include "media/sdl/WindowIconPixels.h"
+
+#include <cstdlib>
+
+namespace sixdice::media::sdl {
+
+namespace {
+constexpr const char* kWindowClass = "sixdice";
+}
+
+void PinWindowClass() {
+    setenv("SDL_VIDEO_X11_WMCLASS", kWindowClass, 0);
+    setenv("SDL_VIDEO_WAYLAND_WMCLASS", kWindowClass, 0);
+}
+
+void SetWindowIcon(SDL_Window* window) {
+    // SDL copies the pixels, so the surface only wraps the compiled-in array for this call.
+    SDL_Surface* icon = SDL_CreateRGBSurfaceWithFormatFrom(
+        const_cast<std::uint32_t*>(kWindowIconPixels), kWindowIconSize, kWindowIconSize, 32,
+        kWindowIconSize * 4, SDL_PIXELFORMAT_ARGB8888);
+    if (icon == nullptr) {
+        return; // the window works without an icon
+    }
+    SDL_SetWindowIcon(window, icon);
+    SDL_FreeSurface(icon);
+}
+
+} // namespace sixdice::media::sdl

@@ -1,0 +1,16 @@
+// The main window's identity on the desktop: its X11/Wayland class and its icon.
+#pragma once
+
+#include <SDL.h>
+
+namespace sixdice::media::sdl {
+
+// The class the desktop entry's StartupWMClass names, so the desktop ties the window to the entry
+// and its icon whatever the executable is called. Called before the window is created; a class
+// already given in the environment is kept.
+void PinWindowClass();
+
+// Gives the window the program's icon, compiled into the program.
+void SetWindowIcon(SDL_Window* window);
+
+} // namespace sixdice::media::sdl
