@@ -1,10 +1,11 @@
 // Icon rendering with librsvg and cairo, written out as PNG or as compiled-in pixels.
 #include "tools/assetbuild/IconRender.h"
 
+#include "tools/assetbuild/SvgRender.h"
+
 #include <algorithm>
 #include <cairo.h>
 #include <cstdio>
-#include <librsvg/rsvg.h>
 #include <memory>
 
 namespace sixdice::art {
@@ -43,39 +44,11 @@ IconPicture RenderIcon(const AssembledSource& source, int size) {
     if (size <= 0 || source.width <= 0 || source.height <= 0) {
         throw ArtError("an icon needs a positive size");
     }
-    GError* error = nullptr;
-    RsvgHandle* handle = rsvg_handle_new_from_data(
-        reinterpret_cast<const guint8*>(source.svg.data()), source.svg.size(), &error);
-    if (handle == nullptr) {
-        std::string message = error ? error->message : "unknown error";
-        g_clear_error(&error);
-        throw ArtError("SVG does not parse: " + message);
-    }
-    rsvg_handle_set_dpi(handle, 96.0);
-    Surface surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, size, size));
-    cairo_t* cr = cairo_create(surface.get());
-    cairo_scale(cr, double(size) / source.width, double(size) / source.height);
-    const RsvgRectangle viewport{0, 0, double(source.width), double(source.height)};
-    const bool drawn = rsvg_handle_render_document(handle, cr, &viewport, &error);
-    cairo_destroy(cr);
-    g_object_unref(handle);
-    if (!drawn) {
-        std::string message = error ? error->message : "unknown error";
-        g_clear_error(&error);
-        throw ArtError("SVG does not render: " + message);
-    }
-
-    cairo_surface_flush(surface.get());
-    const int stride = cairo_image_surface_get_stride(surface.get());
-    const unsigned char* data = cairo_image_surface_get_data(surface.get());
     IconPicture icon;
     icon.size = size;
-    icon.pixels.reserve(std::size_t(size) * size);
-    for (int y = 0; y < size; ++y) {
-        const auto* row = reinterpret_cast<const std::uint32_t*>(data + std::size_t(y) * stride);
-        for (int x = 0; x < size; ++x) {
-            icon.pixels.push_back(Unpremultiply(row[x]));
-        }
+    icon.pixels = RenderSvgScaled(source.svg, source.width, source.height, size, size);
+    for (std::uint32_t& pixel : icon.pixels) {
+        pixel = Unpremultiply(pixel);
     }
     return icon;
 }

@@ -96,6 +96,26 @@ media::Picture RenderSvg(const std::string& svg, int docWidth, int docHeight,
     return FromSurface(surface.get());
 }
 
+std::vector<std::uint32_t> RenderSvgScaled(const std::string& svg, int docWidth, int docHeight,
+                                           int width, int height) {
+    Handle handle = Parse(svg);
+    Surface surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height));
+    Context cr(cairo_create(surface.get()));
+    cairo_scale(cr.get(), double(width) / docWidth, double(height) / docHeight);
+    Render(handle.get(), cr.get(), docWidth, docHeight);
+    cr.reset();
+    cairo_surface_flush(surface.get());
+    const int stride = cairo_image_surface_get_stride(surface.get());
+    const unsigned char* data = cairo_image_surface_get_data(surface.get());
+    std::vector<std::uint32_t> pixels;
+    pixels.reserve(std::size_t(width) * height);
+    for (int y = 0; y < height; ++y) {
+        const auto* row = reinterpret_cast<const std::uint32_t*>(data + std::size_t(y) * stride);
+        pixels.insert(pixels.end(), row, row + width);
+    }
+    return pixels;
+}
+
 bool InkBounds(const std::string& svg, int docWidth, int docHeight, const std::string& id,
                PixelRect& bounds) {
     Handle handle = Parse(svg);

@@ -4,6 +4,7 @@
 #include "media/listfile/ListData.h"
 #include "tools/assetbuild/SvgSource.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,11 @@ struct PixelRect {
 // the document is drawn over the felt colour so that no pixel is left half transparent.
 media::Picture RenderSvg(const std::string& svg, int docWidth, int docHeight,
                          const PixelRect& region);
+
+// Renders the whole document scaled to `width` x `height` with nothing beneath it, so what the
+// document leaves uncovered stays transparent: premultiplied 0xAARRGGBB pixels, row by row.
+std::vector<std::uint32_t> RenderSvgScaled(const std::string& svg, int docWidth, int docHeight,
+                                           int width, int height);
 
 // The ink rectangle of the element with `id` after layout (text included), rounded outwards.
 // Returns false when the element draws nothing.
