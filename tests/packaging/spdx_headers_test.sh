@@ -23,6 +23,15 @@ printf '# Build\n# of the game.\nproject(x)\n' >"$tree/CMakeLists.txt"
 printf '// Wrong licence.\n// SPDX-FileCopyrightText: 2020 Someone\n// SPDX-License-Identifier: MIT\nint x;\n' \
     >"$tree/game/Wrong.cpp"
 printf 'no comments in here\n' >"$tree/notes.txt"
+printf '#!/usr/bin/env php\n<?php\n// Table tool.\necho 1;\n' >"$tree/tools/table"
+printf '; Pool settings.\n[pool]\n' >"$tree/tools/pool.conf"
+printf '# Site settings.\nserver {}\n' >"$tree/tools/site.conf"
+printf '; Table settings.\nkey = 1\n' >"$tree/tools/table.ini"
+{
+    echo '#!/bin/sh'
+    for n in $(seq 1 25); do echo "# usage line $n"; done
+    echo 'exit 0'
+} >"$tree/tools/long"
 printf '// golden output, compared byte for byte\n' >"$tree/tests/x/golden/out.cpp"
 
 # --check lists exactly the files that need a header and fails.
@@ -35,7 +44,12 @@ assets/art/tile.svg: has no licence header
 assets/rules.htm: has no licence header
 game/Dice.h: has no licence header
 game/Wrong.cpp: names MIT, should be GPL-3.0-or-later
-tools/hello: has no licence header"
+tools/hello: has no licence header
+tools/long: has no licence header
+tools/pool.conf: has no licence header
+tools/site.conf: has no licence header
+tools/table: has no licence header
+tools/table.ini: has no licence header"
 [[ "$(cat "$tree.out")" == "$expected" ]] || fail "--check reported:
 $(cat "$tree.out")"
 rm -f "$tree.out"
@@ -86,6 +100,27 @@ expect_file game/Wrong.cpp "// Wrong licence.
 // $gpl
 int x;"
 expect_file notes.txt "no comments in here"
+# A PHP script keeps its shebang and opening tag first; PHP's ini files take ";" comments only.
+expect_file tools/table "#!/usr/bin/env php
+<?php
+// Table tool.
+// $holder
+// $gpl
+echo 1;"
+expect_file tools/pool.conf "; Pool settings.
+; $holder
+; $gpl
+[pool]"
+expect_file tools/site.conf "# Site settings.
+# $holder
+# $gpl
+server {}"
+expect_file tools/table.ini "; Table settings.
+; $holder
+; $gpl
+key = 1"
+# After a long usage comment the header is still found.
+[[ "$(sed -n '28p' "$tree/tools/long")" == "# $gpl" ]] || fail "tools/long: $(sed -n '25,29p' "$tree/tools/long")"
 expect_file tests/x/golden/out.cpp "// golden output, compared byte for byte"
 [[ -x "$tree/tools/hello" ]] || fail "--fix dropped the executable bit"
 
