@@ -1,4 +1,6 @@
 // The message loop: waits in the event source, serves the timers and hands events to Tmain.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/MessageLoop.h"
 
 #include <algorithm>

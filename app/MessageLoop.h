@@ -1,4 +1,6 @@
 // The message loop: one thread, asleep until the next event or timer tick.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "media/Services.h"

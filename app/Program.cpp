@@ -1,4 +1,6 @@
 // Program entry on the media services: main window, start-up, message loop.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Program.h"
 
 #include "app/SettingsFile.h"

@@ -1,4 +1,6 @@
 // The program from entry to exit on a set of media services.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "app/MessageLoop.h"

@@ -1,4 +1,6 @@
 // The settings file reader: bytes from disk, decoded from code page 1250, split into lines.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/SettingsFile.h"
 
 #include <cerrno>

@@ -1,4 +1,6 @@
 // Reading the settings file: code page 1250 text, one entry per line.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "ui/SettingsLines.h"

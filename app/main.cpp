@@ -1,4 +1,6 @@
 // sixdice: the game's executable, started from the folder that holds its data files.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Program.h"
 #include "media/Services.h"
 #include "ui/LanguageTexts.h"

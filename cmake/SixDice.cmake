@@ -1,4 +1,6 @@
 # Shared build settings: warnings, sanitizers and small helpers used by every folder.
+# SPDX-FileCopyrightText: 2026 The Six Dice authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 
 if(SIXDICE_SANITIZE)
     add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer

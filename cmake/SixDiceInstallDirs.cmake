@@ -1,4 +1,6 @@
 # Install folders: the GNU layout, with the game's own folders below it.
+# SPDX-FileCopyrightText: 2026 The Six Dice authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 
 # The documentation folder carries the package's name (GNUInstallDirs would take the project's).
 set(CMAKE_INSTALL_DOCDIR "share/doc/sixdice" CACHE PATH "Documentation root (DOCDIR)")

@@ -1,4 +1,6 @@
 // The system clock's UTC time of day in milliseconds.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/Clock.h"
 
 #include <chrono>

@@ -1,4 +1,6 @@
 // The clock that seeds the random generator: milliseconds since midnight UTC.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <cstdint>

@@ -1,4 +1,6 @@
 // What the rules ask of the window: drawing, sounds, the screen, the pointer, the timer and music.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "game/Screen.h"

@@ -1,5 +1,7 @@
 // Hot rectangles of the game screen that the rules themselves use: sheet cells, dice, the
 // throw and pass buttons (these two differ by language because each language has its own art).
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "game/Language.h"

@@ -1,4 +1,6 @@
 // The turn flow: throwing and holding, writing a result, passing, the end of the game.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/GameRules.h"
 
 #include "game/GameRects.h"

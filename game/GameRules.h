@@ -1,4 +1,6 @@
 // The turn operations: throwing, holding, writing, passing, the stuck test and its timer.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "game/Clock.h"

@@ -1,4 +1,6 @@
 // Starting a game and deriving the current player's free and written cells.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/GameState.h"
 
 namespace sixdice::game {

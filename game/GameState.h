@@ -1,4 +1,6 @@
 // The state of a running game: players, sheets, the dice, holds and what the current throw offers.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "game/PlayerSheet.h"

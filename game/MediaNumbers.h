@@ -1,4 +1,6 @@
 // The image and sound numbers the rules draw and play (the list files' contract).
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 namespace sixdice::game::media_numbers {

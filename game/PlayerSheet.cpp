@@ -1,4 +1,6 @@
 // Reading and rewriting the text lines of a score sheet.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/PlayerSheet.h"
 
 #include <charconv>

@@ -1,4 +1,6 @@
 // One player's score sheet: 18 text lines, numbers kept as decimal text, "-" for a free cell.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

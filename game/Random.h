@@ -1,4 +1,6 @@
 // The game's random source: a 32-bit linear congruential generator reseeded from the clock.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "game/Clock.h"

@@ -1,4 +1,6 @@
 // A hot rectangle in surface pixels with both ends included.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 namespace sixdice::game {

@@ -1,4 +1,6 @@
 // EvaluateThrow: four-or-more in the face cells, the six-dice patterns, the fresh-die rule.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/Scoring.h"
 
 #include <array>

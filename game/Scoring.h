@@ -1,4 +1,6 @@
 // What a throw scores in each free cell of the current player's sheet.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "game/GameState.h"

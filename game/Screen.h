@@ -1,4 +1,6 @@
 // The six screens of the program; the window keeps the current one, the rules read and switch it.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 namespace sixdice::game {

@@ -1,4 +1,6 @@
 // Drawing primitives on a surface: text in a font and colour, filled rectangles, clipping.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "media/MediaTypes.h"

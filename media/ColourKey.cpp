@@ -1,5 +1,7 @@
 // Colour codes to pixels; desktop colours take the classic grey desktop scheme, the same on every
 // machine so that a picture keyed on one draws the same everywhere.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/ColourKey.h"
 
 #include <array>

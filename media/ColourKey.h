@@ -1,4 +1,6 @@
 // The pixel an image entry leaves out when drawn: its transparent colour as 0x00RRGGBB.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "media/listfile/ListData.h"

@@ -1,4 +1,6 @@
 // A second top-level window of the game, modal for the main window: the e-mail form.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "media/Canvas.h"

@@ -1,4 +1,6 @@
 // Web addresses pass through; local documents become absolute, percent-encoded file:// URLs.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/DocumentAddress.h"
 
 #include <cctype>

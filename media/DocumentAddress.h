@@ -1,4 +1,6 @@
 // Turning what the game opens (web address, mailto, local document) into a URL for the desktop.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

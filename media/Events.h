@@ -1,4 +1,6 @@
 // Input from the window and the clock: what the message loop waits for.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <cstdint>

@@ -1,4 +1,6 @@
 // The off-screen drawing surface: prepared images, text, presenting and the restore notification.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "media/Canvas.h"

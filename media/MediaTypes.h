@@ -1,4 +1,6 @@
 // Small value types shared by the media service interfaces: sizes, colours, layouts, errors.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <cstdint>

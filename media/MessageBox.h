@@ -1,4 +1,6 @@
 // The standard error message box (its text also goes to standard error).
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

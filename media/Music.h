@@ -1,4 +1,6 @@
 // The music player: one file at a time, with position and length in milliseconds.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "media/MediaTypes.h"

@@ -1,4 +1,6 @@
 // Output probing by file names: sound servers' sockets, ALSA and OSS devices, GPU device nodes.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/OutputChoice.h"
 
 #include <cstdlib>

@@ -1,4 +1,6 @@
 // Which sound and picture outputs can work on this machine, judged from files alone (no SDL).
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <filesystem>

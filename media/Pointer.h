@@ -1,4 +1,6 @@
 // The mouse pointer over the surface: counted hide and show, arrow or pointing hand.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 namespace sixdice::media {

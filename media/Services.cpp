@@ -1,4 +1,6 @@
 // The parts of the service entry points that need no SDL.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/Services.h"
 
 #include <cstdlib>

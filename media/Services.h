@@ -1,4 +1,6 @@
 // All media services of the game behind one object, and the factory of the SDL build.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "media/Dialog.h"

@@ -1,4 +1,6 @@
 // Handing addresses and documents to the desktop's "open" action, and the clipboard.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

@@ -1,4 +1,6 @@
 // Sound output: the prepared sound list and playing its entries with voices.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "media/MediaTypes.h"

@@ -1,4 +1,6 @@
 // Voices: overlapping starts, the per-entry voice limit, looped entries and the blocking wait.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/Voices.h"
 
 #include <algorithm>

@@ -1,4 +1,6 @@
 // Voice bookkeeping of the sound output, over a minimal mixer so it can be tested without audio.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "media/MediaTypes.h"

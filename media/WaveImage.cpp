@@ -1,4 +1,6 @@
 // Builds a RIFF WAVE image from a format block and sample bytes.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/WaveImage.h"
 
 namespace sixdice::media {

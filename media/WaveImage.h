@@ -1,4 +1,6 @@
 // A complete RIFF WAVE file in memory from a recording's format block and samples.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <cstdint>

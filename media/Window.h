@@ -1,4 +1,6 @@
 // The main window: caption, the two layouts and its place on the screen.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "media/MediaTypes.h"

@@ -1,4 +1,6 @@
 // Window placement rules, free of any window system so that they can be tested directly.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/WindowPlacement.h"
 
 #include <algorithm>

@@ -1,4 +1,6 @@
 // Where the window goes: centred at start, moved by the layout shift and kept on the desktop.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "media/MediaTypes.h"

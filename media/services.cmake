@@ -1,5 +1,7 @@
 # Media services: the interfaces (no SDL), the SDL build with its headless mode, and the recording
 # double the screen tests use.
+# SPDX-FileCopyrightText: 2026 The Six Dice authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 
 # SDL-free helpers behind the services: placement, voices, document addresses, wave images.
 sixdice_library(sixdice_media_core

@@ -1,4 +1,6 @@
 // MD5 through OpenSSL's EVP interface, over the code page 1250 bytes of the check input.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "scores/CheckValue.h"
 
 #include "scores/Cp1250.h"

@@ -1,4 +1,6 @@
 // The check value of an on-line submission: MD5 over the code page 1250 bytes of its input.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <cstdint>

@@ -1,4 +1,6 @@
 // UTF-8 to code page 1250 through iconv, one character at a time where it cannot convert.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "scores/Cp1250.h"
 
 #include <cerrno>

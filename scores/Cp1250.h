@@ -1,4 +1,6 @@
 // Code page 1250 at the edges: the bytes the check value hashes and the address carries.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

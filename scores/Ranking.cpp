@@ -1,4 +1,6 @@
 // Ranking value: a high total reached with few throws ranks high.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "scores/Ranking.h"
 
 #include <cfenv>

@@ -1,4 +1,6 @@
 // The ranking value of a finished game's players and the choice of the best of them.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "game/GameState.h"

@@ -1,4 +1,6 @@
 // Building the submission address; values are escaped so that no field can break the query.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "scores/Submission.h"
 
 #include "scores/CheckValue.h"

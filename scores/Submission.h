@@ -1,4 +1,6 @@
 // The on-line submission's address: server, path, query keys and the check value.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "game/Clock.h"

@@ -1,5 +1,7 @@
 // Where the game screen's pieces and figures go: the places the drawing and the artwork preview
 // share, so the two cannot drift apart.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 namespace sixdice::ui::board {

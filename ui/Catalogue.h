@@ -1,4 +1,6 @@
 // The image and sound numbers of the game's list files, and where each highlight image is drawn.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "game/Language.h"

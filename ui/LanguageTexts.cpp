@@ -1,4 +1,6 @@
 // The per-language texts of the main window.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/LanguageTexts.h"
 
 namespace sixdice::ui {

@@ -1,5 +1,7 @@
 // Everything the language decides that is a plain text: names, titles, files and the end-of-game
 // line.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "game/Language.h"

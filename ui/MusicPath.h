@@ -1,4 +1,6 @@
 // Where a settings line's music lives: the folder "hudba" beside the program.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

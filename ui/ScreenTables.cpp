@@ -1,4 +1,6 @@
 // The Czech and the English table of hot areas, and the lookups that read them.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/ScreenTables.h"
 
 #include "game/GameRects.h"

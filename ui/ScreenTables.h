@@ -1,4 +1,6 @@
 // The hot areas of every screen per language: click and hover rectangles and highlight images.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "game/Language.h"

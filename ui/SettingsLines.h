@@ -1,4 +1,6 @@
 // The hidden list of settings lines (CBNastaveni) that start-up fills from "nastaveni.zrk".
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <cstddef>

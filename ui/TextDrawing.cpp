@@ -1,4 +1,6 @@
 // Outlined and centred text on the drawing surface.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/TextDrawing.h"
 
 #include "ui/TextLayout.h"

@@ -1,4 +1,6 @@
 // The text conventions of the screens: colours, the game font, outlined and centred text.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "media/Canvas.h"

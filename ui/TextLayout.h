@@ -1,4 +1,6 @@
 // Placing text: the centring rule shared by every centred line on the screens.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 namespace sixdice::ui {

@@ -1,5 +1,7 @@
 // The two timers the main window keeps, as plain clock arithmetic so the message loop can sleep
 // exactly until the next tick instead of polling.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <cstdint>

@@ -1,4 +1,6 @@
 // The main window's construction and what the rules ask of it: images, sounds, pointer, timer.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/uMain.h"
 
 #include <utility>

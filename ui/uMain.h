@@ -1,4 +1,6 @@
 // The main window Tmain: owns all program-wide state and answers the window's events.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "game/Clock.h"

@@ -1,4 +1,6 @@
 // Drawing the game screen from the game state, and the end-of-game line over it.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "scores/Ranking.h"
 #include "ui/BoardLayout.h"
 #include "ui/Catalogue.h"

@@ -1,4 +1,6 @@
 // Background music: starting a settings line's piece, stopping it and the 10 ms restart loop.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/MusicPath.h"
 #include "ui/uMain.h"
 

@@ -1,4 +1,6 @@
 // Pointer movement over the drawing surface: the position clicks act on, then the present.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/uMain.h"
 
 namespace sixdice::ui {

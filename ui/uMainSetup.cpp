@@ -1,4 +1,6 @@
 // Start-up of the main window: settings, language, the image and sound lists, the first frame.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/listfile/ListFile.h"
 #include "ui/Catalogue.h"
 #include "ui/uMain.h"

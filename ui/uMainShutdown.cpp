@@ -1,4 +1,6 @@
 // Close requests and the farewell when the program really ends.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Catalogue.h"
 #include "ui/uMain.h"
 

@@ -1,6 +1,8 @@
 // Start-up, idle and pointer-movement costs of the game on the headless media services.
 // The working folder is the build's generated one (SIXDICE_ASSET_DIR), so real artwork and music
 // are measured. In an X server: SIXDICE_BENCH_WINDOWED=1 xvfb-run -a ./bench_app
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/MessageLoop.h"
 #include "app/SettingsFile.h"
 #include "game/Clock.h"

@@ -3,6 +3,8 @@
 # process's own start and library loading) and CPU used idling on the menu with its music, each
 # headless and in an X server (Xvfb).
 #   process_bench.sh SIXDICE ASSET_DIR [RUNS]
+# SPDX-FileCopyrightText: 2026 The Six Dice authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 set -euo pipefail
 game=$1
 assets=$2

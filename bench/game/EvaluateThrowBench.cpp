@@ -1,4 +1,6 @@
 // EvaluateThrow over all 46,656 ordered throws of six dice; reports the time per throw.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/Scoring.h"
 
 #include <benchmark/benchmark.h>

@@ -1,4 +1,6 @@
 // Loading a full-size graphics list (28 pictures, about 4 MB of 24-bit pixels) into decoded pixels.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/listfile/ListFile.h"
 
 #include <benchmark/benchmark.h>

@@ -4,6 +4,8 @@
 // figures as one JSON object.
 //   php load.php BASE LIST_FILE CLIENTS
 // BASE must be http://127.x.x.x:PORT or http://[::1]:PORT.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 
 declare(strict_types=1);
 

@@ -2,6 +2,8 @@
 // Writes N distinct valid submission paths (the game's encoding and check value), one per line,
 // with names TAG0000001 ... so that a run's rows can be counted afterwards.
 //   php make-addresses.php N TAG OUT_FILE
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 
 declare(strict_types=1);
 

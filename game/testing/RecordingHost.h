@@ -1,4 +1,6 @@
 // A GameHost for tests: keeps every call the rules make, in order, as short readable texts.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "game/GameHost.h"

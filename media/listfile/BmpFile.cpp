@@ -1,4 +1,6 @@
 // Bitmap files: a 14-byte "BM" file header in front of a DIB.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/listfile/BmpFile.h"
 
 #include "media/listfile/ByteWriter.h"

@@ -1,4 +1,6 @@
 // Windows bitmap files ("BM"): what a "TBitmap" picture holds and what `zrk` extracts and packs.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "media/listfile/ListData.h"

@@ -1,4 +1,6 @@
 // A bounded little-endian reader over a byte span: no read can run past the end.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "media/listfile/ReadFailure.h"

@@ -1,4 +1,6 @@
 // A growing little-endian byte buffer for the list-file, BMP and WAV writers.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <cstddef>

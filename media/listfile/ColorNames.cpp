@@ -1,4 +1,6 @@
 // Colour name tables: the sixteen standard colours, "clNone" and the 25 desktop element colours.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/listfile/ColorNames.h"
 
 #include <array>

@@ -1,4 +1,6 @@
 // The colour names a "TransparentColor" value may carry, and their colour codes.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "media/listfile/ListData.h"

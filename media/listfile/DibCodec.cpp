@@ -1,4 +1,6 @@
 // Decoding every stored DIB form and writing the 24-bit one.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/listfile/DibCodec.h"
 
 #include <algorithm>

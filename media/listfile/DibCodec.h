@@ -1,4 +1,6 @@
 // Device-independent bitmaps: the writer's 24-bit form and the decoder for every stored form.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "media/listfile/ByteCursor.h"

@@ -1,4 +1,6 @@
 // Pattern arithmetic of image entries and the decoded format block of sound entries.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/listfile/ListData.h"
 
 #include <cstdint>

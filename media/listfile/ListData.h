@@ -1,4 +1,6 @@
 // Plain data of the graphics and sound list files: what the reader produces and the writer takes.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <cstdint>

@@ -1,4 +1,6 @@
 // Reading and writing the graphics and sound list files (".zrk"): bytes in, plain data out.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "media/listfile/ListData.h"

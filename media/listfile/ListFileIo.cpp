@@ -1,4 +1,6 @@
 // Loading list files from disk (opened read-only, shared for reading) and saving them atomically.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/listfile/ListFile.h"
 
 #include <algorithm>

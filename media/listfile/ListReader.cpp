@@ -1,4 +1,6 @@
 // Reading image and sound lists: resource header, object stream, holder, collection and entries.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/listfile/BmpFile.h"
 #include "media/listfile/DibCodec.h"
 #include "media/listfile/ListFile.h"

@@ -1,4 +1,6 @@
 // Writing image and sound lists as a resource header followed by the object stream.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/listfile/BmpFile.h"
 #include "media/listfile/ByteWriter.h"
 #include "media/listfile/ColorNames.h"

@@ -1,4 +1,6 @@
 // The failure raised inside the list-file reader; it carries the message the player sees.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

@@ -1,4 +1,6 @@
 // Class names and value tags of the object stream that both the reader and the writer use.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <cstdint>

@@ -1,4 +1,6 @@
 // Typed values of the object stream: integers, texts, byte blocks, Booleans, colours, and skipping.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/listfile/StreamValues.h"
 
 #include "media/listfile/ColorNames.h"

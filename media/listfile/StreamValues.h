@@ -1,4 +1,6 @@
 // Reading typed property values of the object stream, with the type rules of each property kind.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "media/listfile/ByteCursor.h"

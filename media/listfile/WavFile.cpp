@@ -1,4 +1,6 @@
 // RIFF WAVE images: writing them, and reading them with the list file's or a ".wav" file's rules.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/listfile/WavFile.h"
 
 #include "media/listfile/ByteCursor.h"

@@ -1,4 +1,6 @@
 // RIFF WAVE images: the block stored in a sound list and the stand-alone ".wav" file.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "media/listfile/ListData.h"

@@ -1,4 +1,6 @@
 // Opens each (face, size) once with TTF_OpenFontDPI.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/sdl/FontCache.h"
 
 #include "media/sdl/FontLocator.h"

@@ -1,4 +1,6 @@
 // Opened fonts by face and size, kept for the whole run.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "media/sdl/SdlHandles.h"

@@ -1,4 +1,6 @@
 // Font files by face through fontconfig, with an environment override for reproducible tests.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/sdl/FontLocator.h"
 
 #include <cstdlib>

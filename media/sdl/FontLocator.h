@@ -1,4 +1,6 @@
 // Finding the font file for a face name: pinned files for tests, otherwise fontconfig.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

@@ -1,4 +1,6 @@
 // The desktop side of the services: cursor visibility and shape, opening URLs, error boxes.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/sdl/SdlDesktop.h"
 
 #include "media/DocumentAddress.h"

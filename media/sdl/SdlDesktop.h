@@ -1,4 +1,6 @@
 // Pointer, shell and message box over SDL.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "media/MessageBox.h"

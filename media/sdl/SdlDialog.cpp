@@ -1,4 +1,6 @@
 // Opening, drawing on and closing the dialog window.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/sdl/SdlDialog.h"
 
 namespace sixdice::media::sdl {

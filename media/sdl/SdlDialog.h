@@ -1,4 +1,6 @@
 // The dialog service over SDL: one second window at a time, made on Open.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "media/Dialog.h"

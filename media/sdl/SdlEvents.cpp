@@ -1,4 +1,6 @@
 // Waiting in SDL_WaitEventTimeout, so an idle game sleeps; clicks are made from press + release.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/sdl/SdlEvents.h"
 
 #include <algorithm>

@@ -1,4 +1,6 @@
 // The event source over SDL's queue: translates input, handles repaint and restore itself.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "media/Events.h"

@@ -1,4 +1,6 @@
 // Making a second window: centred on its owner's display, modal for it, its own software surface.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/sdl/SdlFormWindow.h"
 
 namespace sixdice::media::sdl {

@@ -1,4 +1,6 @@
 // A window the game draws itself besides the main one: the dialog and the error message box.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "media/sdl/FontCache.h"

@@ -1,4 +1,6 @@
 // Off-screen drawing in 32-bit XRGB, presented by uploading it into a streaming texture.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/sdl/SdlGraphics.h"
 
 #include "media/ColourKey.h"

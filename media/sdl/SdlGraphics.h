@@ -1,4 +1,6 @@
 // The off-screen surface, the prepared images and presenting through a streaming texture.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "media/Graphics.h"

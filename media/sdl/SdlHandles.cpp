@@ -1,4 +1,6 @@
 // One report per distinct SDL failure.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/sdl/SdlHandles.h"
 
 #include <cstdio>

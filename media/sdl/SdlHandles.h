@@ -1,4 +1,6 @@
 // SDL handles owned by std::unique_ptr, and reporting a failed SDL call once.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <SDL.h>

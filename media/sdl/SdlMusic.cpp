@@ -1,4 +1,6 @@
 // Stop pauses (the position stays), play resumes or starts again from the beginning after the end.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/sdl/SdlMusic.h"
 
 #include <atomic>

@@ -1,4 +1,6 @@
 // The music player over SDL2_mixer's music stream (OGG Vorbis and what else the mixer decodes).
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "media/Music.h"

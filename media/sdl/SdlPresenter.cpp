@@ -1,4 +1,6 @@
 // Upload, copy, present: a streaming texture the size of the surface, stretched over the window.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/sdl/SdlPresenter.h"
 
 #include "media/sdl/SurfaceCanvas.h"

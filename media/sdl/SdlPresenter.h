@@ -1,4 +1,6 @@
 // Showing a 32-bit surface in a window: the renderer and the streaming texture behind a present.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "media/MediaTypes.h"

@@ -1,4 +1,6 @@
 // CreateSdlServices: starts SDL and its mixer and fonts, then builds every service on them.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/OutputChoice.h"
 #include "media/Services.h"
 #include "media/sdl/SdlDesktop.h"

@@ -1,6 +1,8 @@
 // Recordings become mixer chunks once, at load: their own format block and samples are wrapped
 // in a RIFF WAVE image that SDL decodes (PCM of any width and rate, MS and IMA ADPCM, ...) and
 // converts to the output's format.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/sdl/SdlSound.h"
 
 #include "media/WaveImage.h"

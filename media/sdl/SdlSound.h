@@ -1,4 +1,6 @@
 // Sound output over SDL2_mixer: one chunk per entry, voices on mixer channels.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "media/Sound.h"

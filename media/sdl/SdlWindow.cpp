@@ -1,4 +1,6 @@
 // Window size, placement and caption over SDL; placement arithmetic lives in WindowPlacement.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/sdl/SdlWindow.h"
 
 #include "media/WindowPlacement.h"

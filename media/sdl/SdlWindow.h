@@ -1,4 +1,6 @@
 // The main window: fixed size per layout, centred when first shown, moved on a layout change.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "media/Window.h"

@@ -1,5 +1,7 @@
 // Window class and icon: the class through SDL's environment settings, the icon from pixels the
 // build rendered from the artwork's icon source.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/sdl/SdlWindowIcon.h"
 
 #include "media/sdl/WindowIconPixels.h"

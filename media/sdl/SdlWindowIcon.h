@@ -1,4 +1,6 @@
 // The main window's identity on the desktop: its X11/Wayland class and its icon.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <SDL.h>

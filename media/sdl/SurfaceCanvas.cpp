@@ -1,4 +1,6 @@
 // Text is rendered blended (anti-aliased) and composited over whatever the surface holds.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/sdl/SurfaceCanvas.h"
 
 namespace sixdice::media::sdl {

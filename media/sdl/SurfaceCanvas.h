@@ -1,4 +1,6 @@
 // Text and rectangles drawn onto an SDL surface with fonts from the shared cache.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "media/Canvas.h"

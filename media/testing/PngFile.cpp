@@ -1,4 +1,6 @@
 // PNG reading and writing with libpng's simplified interface.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/testing/PngFile.h"
 
 #include <cstdio>

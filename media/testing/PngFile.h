@@ -1,4 +1,6 @@
 // Saving and loading pictures as PNG files, for golden-image tests and screenshots.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "media/listfile/ListData.h"

@@ -1,4 +1,6 @@
 // The recording double's services: each logs its calls and keeps just enough state to answer.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/testing/RecordingServices.h"
 
 #include "media/ColourKey.h"

@@ -1,5 +1,7 @@
 // A recording double of every media service: keeps the calls in order, draws images in software,
 // runs on a fake clock. Screen tests use it instead of a window, a speaker and a desktop.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "media/Services.h"

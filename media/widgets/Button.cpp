@@ -1,4 +1,6 @@
 // The push button's states and its gold, bevelled look.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/widgets/Button.h"
 
 #include "media/widgets/WidgetLook.h"

@@ -1,4 +1,6 @@
 // A push button: caption, pressed look while held, focus rectangle, disabled look.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "media/widgets/Widget.h"

@@ -1,4 +1,6 @@
 // Editing a one-line text by characters, with one undo step as one-line boxes have.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/widgets/EditText.h"
 
 #include "media/widgets/Utf8.h"

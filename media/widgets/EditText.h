@@ -1,4 +1,6 @@
 // The text of a one-line box with its caret and selection, and every edit a player can make.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <functional>

@@ -1,4 +1,6 @@
 // Painting a label line by line.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/widgets/Label.h"
 
 #include "media/widgets/TextWrap.h"

@@ -1,4 +1,6 @@
 // A text label: left, centred or right aligned, transparent, one line or wrapped into several.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "media/widgets/Widget.h"

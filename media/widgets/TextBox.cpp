@@ -1,4 +1,6 @@
 // The text box: editing through EditText, drawing with a horizontal scroll that follows the caret.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/widgets/TextBox.h"
 
 #include "media/widgets/Utf8.h"

@@ -1,4 +1,6 @@
 // A one-line text box: caret, selection, clipboard, a length limit and a filter of characters.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "media/widgets/EditText.h"

@@ -1,4 +1,6 @@
 // Greedy word wrap: as many words on a line as fit, then the next line.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/widgets/TextWrap.h"
 
 #include "media/widgets/Utf8.h"

@@ -1,4 +1,6 @@
 // Breaking a text into lines that fit a width: for labels and the message box.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <functional>

@@ -1,4 +1,6 @@
 // UTF-8 decoding by hand: the widgets accept only well-formed characters.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/widgets/Utf8.h"
 
 namespace sixdice::media::widgets {

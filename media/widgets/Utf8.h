@@ -1,4 +1,6 @@
 // Characters of UTF-8 text: counting, stepping between them and decoding one.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <cstddef>

@@ -1,4 +1,6 @@
 // The base of every control: its place, whether it is shown and enabled, and what the group asks.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "media/Canvas.h"

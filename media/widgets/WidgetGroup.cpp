@@ -1,4 +1,6 @@
 // Routing input to the controls of one window, and the caret's blink.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/widgets/WidgetGroup.h"
 
 #include "media/widgets/TextBox.h"

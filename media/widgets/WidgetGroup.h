@@ -1,4 +1,6 @@
 // The controls of one window: ownership, tab order, keyboard focus, routing of input, painting.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "media/widgets/Widget.h"

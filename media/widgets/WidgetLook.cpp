@@ -1,4 +1,6 @@
 // Bevels, gradients and focus rectangles from filled rectangles alone, so any canvas can draw them.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/widgets/WidgetLook.h"
 
 #include <algorithm>

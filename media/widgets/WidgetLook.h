@@ -1,4 +1,6 @@
 // How the controls look: classic bevelled desktop controls in the card table's gold and felt.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "media/Canvas.h"

@@ -1,6 +1,8 @@
 <?php
 // Answers one request: the table page, or a submission verified, stored once and shown in the
 // table. Refusals say why; internal failures are logged and never shown.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 
 declare(strict_types=1);
 

@@ -1,6 +1,8 @@
 <?php
 // The visitor's address for the rate limit: the peer's, or behind trusted proxies the nearest
 // address in X-Forwarded-For that is not one of them.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 
 declare(strict_types=1);
 

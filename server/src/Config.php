@@ -4,6 +4,8 @@
 //   keys:  dsn, db_user, db_password, db_persistent, data_dir, rate_limit, trusted_proxies,
 //          max_query_length, max_score, timezone, sqlite_synchronous
 //   environment: SIXDICE_SERVER_ and the key in capitals (SIXDICE_SERVER_DSN, ...)
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 
 declare(strict_types=1);
 

@@ -1,5 +1,7 @@
 <?php
 // Code page 1250, the bytes the game's protocol carries: checks and conversion to UTF-8.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 
 declare(strict_types=1);
 

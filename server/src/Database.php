@@ -1,5 +1,7 @@
 <?php
 // Opens the table's database through PDO (SQLite or PostgreSQL) and brings its schema up to date.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 
 declare(strict_types=1);
 

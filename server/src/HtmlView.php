@@ -1,6 +1,8 @@
 <?php
 // The table page and the refusal page: self-contained HTML and CSS in the game's look (green
 // felt, gold plates, the cream score sheet), readable on a phone. Every stored text is escaped.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 
 declare(strict_types=1);
 

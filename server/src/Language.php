@@ -1,5 +1,7 @@
 <?php
 // Czech or English: the switch's choice first, then the browser's Accept-Language, else English.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 
 declare(strict_types=1);
 

@@ -1,6 +1,8 @@
 <?php
 // The range of ranking values the table accepts; server/README.md derives the upper end from the
 // game's rules and tests/server checks it against a search over the rules themselves.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 
 declare(strict_types=1);
 

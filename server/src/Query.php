@@ -1,6 +1,8 @@
 <?php
 // Reads the raw query string: values are percent-decoded to bytes exactly as RFC 3986 says
 // ("+" stays "+"), which PHP's own $_GET would not do.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 
 declare(strict_types=1);
 

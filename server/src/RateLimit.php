@@ -1,6 +1,8 @@
 <?php
 // At most N new results per client address in any hour. Each admitted attempt is written before
 // it is counted, so concurrent requests of one client can never pass the limit together.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 
 declare(strict_types=1);
 

@@ -1,5 +1,7 @@
 <?php
 // Why a request is refused; each reason has its HTTP status and a text in both languages.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 
 declare(strict_types=1);
 

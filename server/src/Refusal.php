@@ -1,5 +1,7 @@
 <?php
 // A refused request: the reason and the values its message names (a key, a limit).
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 
 declare(strict_types=1);
 

@@ -1,5 +1,7 @@
 <?php
 // What the server reads from a request: method, raw query, peer address and two headers.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 
 declare(strict_types=1);
 

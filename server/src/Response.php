@@ -1,5 +1,7 @@
 <?php
 // An answer: status, headers and body, sent once.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 
 declare(strict_types=1);
 

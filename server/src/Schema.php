@@ -1,5 +1,7 @@
 <?php
 // The table's schema and its migrations, numbered; schema_version records the last one applied.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 
 declare(strict_types=1);
 

@@ -1,5 +1,7 @@
 <?php
 // The stored results: recording a submission once, the first hundred, one row's rank.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 
 declare(strict_types=1);
 

@@ -1,5 +1,7 @@
 <?php
 // A verified submission: the name and e-mail address as UTF-8, the value, and its check.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 
 declare(strict_types=1);
 

@@ -1,6 +1,8 @@
 <?php
 // Verifies a submission exactly as the game builds it: the check value is the MD5 of the code
 // page 1250 bytes of "43", the name, the score, the salt and the random number.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 
 declare(strict_types=1);
 

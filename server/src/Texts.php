@@ -1,5 +1,7 @@
 <?php
 // Every text the pages show, in Czech and English.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 
 declare(strict_types=1);
 

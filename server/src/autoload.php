@@ -1,5 +1,7 @@
 <?php
 // Loads the server's classes: SixDice\Server\Name lives in src/Name.php.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 
 declare(strict_types=1);
 

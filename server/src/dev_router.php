@@ -1,6 +1,8 @@
 <?php
 // PHP's built-in server hands every request here (server/run): /savescore.php is the table, "/"
 // leads to it, and anything else is not found, as behind the deployed web server.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 
 declare(strict_types=1);
 

@@ -1,4 +1,6 @@
 // The real executable, headless, in a temporary folder: exit codes and messages of start-up.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/ui/support/SyntheticAssets.h"
 
 #include <cstdlib>

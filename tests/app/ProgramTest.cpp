@@ -1,4 +1,6 @@
 // The whole program on the recording double: start-up, first frame, message loop, failures.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Program.h"
 
 #include "media/testing/RecordingServices.h"

@@ -1,4 +1,6 @@
 // The settings file: code page 1250 lines, line ends, missing and further lines, read failures.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/SettingsFile.h"
 
 #include "tests/ui/support/SyntheticAssets.h"

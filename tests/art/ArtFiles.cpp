@@ -1,4 +1,6 @@
 // Loading the generated graphics files once for all art tests, and the pixel predicates.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/art/ArtFiles.h"
 
 #include "media/listfile/ListFile.h"

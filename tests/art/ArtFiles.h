@@ -1,4 +1,6 @@
 // Shared helpers of the art tests: the generated graphics files, loaded once, and pixel tests.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "media/listfile/ListData.h"

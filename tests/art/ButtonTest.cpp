@@ -1,5 +1,7 @@
 // Every clickable rectangle of both languages lies on its drawn button: the plate (or the flag)
 // runs along the whole outline of the rectangle, so no click lands on bare felt.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/art/ArtFiles.h"
 
 namespace sixdice::art::test {

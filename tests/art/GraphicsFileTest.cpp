@@ -1,4 +1,6 @@
 // Both graphics files hold the 28 images in the catalogue's sizes; the e-mail form has its picture.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/listfile/BmpFile.h"
 #include "tests/art/ArtFiles.h"
 

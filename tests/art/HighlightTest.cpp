@@ -1,5 +1,7 @@
 // Every highlight sits inside its screen, covers its button, and differs from the picture
 // beneath it everywhere but at its border, where it must match so that no seam shows.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/art/ArtFiles.h"
 
 #include <sstream>

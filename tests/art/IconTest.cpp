@@ -1,5 +1,7 @@
 // The program's icon: transparency and colour kept through rendering, the PNG file and the
 // compiled-in pixels, and the icon source itself at every size the desktop asks for.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/assetbuild/IconRender.h"
 #include "tools/assetbuild/SvgSource.h"
 

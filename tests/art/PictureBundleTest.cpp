@@ -1,4 +1,6 @@
 // The builder's picture bundles and the packing of bundles into one numbered image list.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/assetbuild/PictureBundle.h"
 
 #include "tools/assetbuild/SvgSource.h"

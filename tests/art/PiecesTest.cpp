@@ -1,5 +1,7 @@
 // The pieces drawn over the board: dice faces, hold markers, player plates and the throw
 // picture, and the places where the game writes its texts.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/art/ArtFiles.h"
 
 #include <cmath>

@@ -1,6 +1,8 @@
 // Rendering with librsvg: marking a plate changes only its face, and labels are held to their
 // plates. (Built only outside the sanitizer build, where the renderer's libraries are not
 // instrumented.)
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/assetbuild/SvgRender.h"
 #include "tools/assetbuild/SvgSource.h"
 

@@ -1,4 +1,6 @@
 // Assembling artwork sources: includes, placeholders, plates, image cuts and marking.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/assetbuild/SvgSource.h"
 
 #include <filesystem>

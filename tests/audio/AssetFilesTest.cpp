@@ -1,4 +1,6 @@
 // The generated run folder: the sound list, the music loops, the settings file and the rules pages.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/listfile/ListFile.h"
 
 #include <cmath>

@@ -1,4 +1,6 @@
 // Music descriptions, the composer's parts and the seamless loop.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/audiobuild/Composer.h"
 #include "tools/audiobuild/Instruments.h"
 #include "tools/audiobuild/MusicRender.h"

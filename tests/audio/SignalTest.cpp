@@ -1,4 +1,6 @@
 // Envelopes, fades, loop folding, level scaling, PCM conversion and filters.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/audiobuild/Signal.h"
 
 #include "tools/audiobuild/Envelope.h"

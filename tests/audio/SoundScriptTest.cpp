@@ -1,4 +1,6 @@
 // Notes and chords, sound descriptions and the rendering of tones, noise and dice clicks.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/audiobuild/SoundScript.h"
 
 #include "tools/audiobuild/Pitch.h"

@@ -1,6 +1,8 @@
 # Shared set-up of the end-to-end scripts: a private working folder for the game, removed (and
 # the game ended) on exit, filled with copies of the generated data files.
 # Sourced after `game` is set; defines `work` and `game_pid`.
+# SPDX-FileCopyrightText: 2026 The Six Dice authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/sixdice-e2e-XXXXXX")
 game_pid=

@@ -1,6 +1,8 @@
 // Picture helper of the end-to-end tests: takes an image out of a graphics file, compares PNGs.
 //   e2e_pictures image GRAPHICS_FILE INDEX OUT.png
 //   e2e_pictures compare EXPECTED.png ACTUAL.png
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/listfile/ListFile.h"
 #include "media/testing/PngFile.h"
 

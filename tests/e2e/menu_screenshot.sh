@@ -3,6 +3,8 @@
 # graphics file its settings choose, and ends cleanly on a close request.
 #   menu_screenshot.sh SIXDICE ASSET_DIR E2E_PICTURES
 # Run inside an X server (the CTest entry starts one with xvfb-run).
+# SPDX-FileCopyrightText: 2026 The Six Dice authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 set -euo pipefail
 game=$1
 assets=$2

@@ -3,6 +3,8 @@
 # with the standard error message box (its text also on standard error); dismissing the box ends
 # the program with exit code 1 and nothing written.
 #   startup_failure.sh SIXDICE ASSET_DIR
+# SPDX-FileCopyrightText: 2026 The Six Dice authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 set -euo pipefail
 game=$1
 assets=$2

@@ -1,6 +1,8 @@
 // Fuzz entry for the list-file reader and the bitmap and wave file readers.
 // Any bytes must load or fail cleanly, and what loads must survive a write and a second read
 // unchanged. The bitmap and wave readers are what `zrk pack` uses on outside files.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/listfile/BmpFile.h"
 #include "media/listfile/ListFile.h"
 #include "media/listfile/WavFile.h"

@@ -1,5 +1,7 @@
 // Generator of the fuzzer's seed corpus and of the hostile must-not-crash regression files.
 // Usage: make_fuzz_corpus CORPUS_DIR CRASHERS_DIR (small valid and broken list files).
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/listfile/BmpFile.h"
 #include "media/listfile/WavFile.h"
 #include "tests/media/TestStreams.h"

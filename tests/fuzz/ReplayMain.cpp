@@ -1,4 +1,6 @@
 // Runs the fuzz entry on the files named on the command line, for crashers and plain builds.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>

@@ -1,4 +1,6 @@
 // Test helper: the time of day at which a throw gives the wanted faces to the dice not held.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "game/GameState.h"

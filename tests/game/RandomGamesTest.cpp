@@ -1,5 +1,7 @@
 // Many seeded random games of one to four players: the sheet and turn invariants after every
 // step, the throw bookkeeping against an independent tally, and the settlement at the end.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "RulesFixture.h"
 
 #include <deque>

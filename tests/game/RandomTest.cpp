@@ -1,4 +1,6 @@
 // The linear congruential generator and its clock seeding.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/Random.h"
 
 #include <gtest/gtest.h>

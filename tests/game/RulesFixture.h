@@ -1,4 +1,6 @@
 // A game on a recording host with a clock the test sets, plus helpers to arrange a throw.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "DiceSeeds.h"

@@ -1,5 +1,7 @@
 // EvaluateThrow: the scoring table, held dice, written cells, and every throw of six dice
 // against a reference that states the rules by counting faces.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/Scoring.h"
 
 #include <algorithm>

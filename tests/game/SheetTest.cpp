@@ -1,4 +1,6 @@
 // NewGame, the sheet's text lines and LoadActiveSheet.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/GameState.h"
 
 #include <gtest/gtest.h>

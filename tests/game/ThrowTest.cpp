@@ -1,4 +1,6 @@
 // ThrowDice and ToggleHold: allowance, reserve, counting, the animation's order, held dice.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "RulesFixture.h"
 
 #include <vector>

@@ -1,4 +1,6 @@
 // WriteResult, SkipTurn, PassTurn and the end of the game, the stuck wait and its timer.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "RulesFixture.h"
 
 #include <vector>

@@ -1,4 +1,6 @@
 // Stand-alone bitmap files as `zrk pack` meets them: header versions, pixel offsets, refusals.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/listfile/BmpFile.h"
 
 #include "TestStreams.h"

@@ -1,4 +1,6 @@
 // Picture blocks decoded to known pixels: palettes, 16/24/32 bits, row order, RLE, and refusals.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "TestStreams.h"
 #include "media/listfile/BmpFile.h"
 

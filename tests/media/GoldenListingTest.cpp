@@ -1,5 +1,7 @@
 // Every seed file's listing and message, compared with the checked-in golden listing.
 // Any change in what the reader makes of valid or broken files is thereby a reviewed change.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/zrk/Commands.h"
 
 #include <algorithm>

@@ -1,4 +1,6 @@
 // Resource header, object stream framing, failure texts with their wrapping, and partial lists.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "TestStreams.h"
 
 #include <fcntl.h>

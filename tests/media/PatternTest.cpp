@@ -1,4 +1,6 @@
 // Cutting image entries into patterns: counts and rectangles from sizes and gaps.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/listfile/ListData.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,6 @@
 // Property dispatch: dotted paths, case folding, order, and the type rules of every property kind.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "TestStreams.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,6 @@
 // What the writer writes, the reader reads back identically; and the writer's own layout.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "TestStreams.h"
 
 #include <algorithm>

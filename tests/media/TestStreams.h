@@ -1,4 +1,6 @@
 // Hand-made list files for the reader's tests: a fluent byte builder and the usual framing.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "media/listfile/ByteWriter.h"

@@ -1,4 +1,6 @@
 // RIFF WAVE blocks of sound entries: chunk scanning, replacement, missing bytes and refusals.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "TestStreams.h"
 #include "media/listfile/WavFile.h"
 

@@ -1,4 +1,6 @@
 // The `zrk` tool: listing lines, failed loads, usage, and extract -> pack -> list round trips.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "TestStreams.h"
 #include "media/listfile/BmpFile.h"
 #include "tools/zrk/Commands.h"

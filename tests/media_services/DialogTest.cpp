@@ -1,5 +1,7 @@
 // The dialog window in the headless SDL build: drawing on its own surface, and its events
 // arriving tagged as the dialog's.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "HeadlessFixture.h"
 
 #include <SDL.h>

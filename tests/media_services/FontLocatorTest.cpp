@@ -1,4 +1,6 @@
 // Which font file a face gets: pinned folders for tests, fontconfig's fallbacks otherwise.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/sdl/FontLocator.h"
 
 #include <cstdlib>

@@ -1,5 +1,7 @@
 // The off-screen surface in the headless SDL build: images, patterns, keys, clipping, text,
 // present.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "HeadlessFixture.h"
 #include "media/testing/PngFile.h"
 

@@ -1,4 +1,6 @@
 // A headless instance of the SDL services with pinned fonts, and small builders of test lists.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "media/Services.h"

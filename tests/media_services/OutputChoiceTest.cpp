@@ -1,4 +1,6 @@
 // The choice of sound and picture outputs from the machine's files: what counts as a device.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/OutputChoice.h"
 
 #include <filesystem>

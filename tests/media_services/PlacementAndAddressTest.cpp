@@ -1,4 +1,6 @@
 // Window placement on layout changes, document addresses and colour keys: the SDL-free rules.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/ColourKey.h"
 #include "media/DocumentAddress.h"
 #include "media/WindowPlacement.h"

@@ -1,4 +1,6 @@
 // The recording double: the log the screen tests read, its software drawing and its fake clock.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "HeadlessFixture.h"
 #include "media/testing/PngFile.h"
 #include "media/testing/RecordingServices.h"

@@ -1,4 +1,6 @@
 // Sound and music in the headless SDL build: conversion at load, voices for real, the OGG player.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "HeadlessFixture.h"
 #include "TestRecordings.h"
 #include "media/sdl/SdlSound.h"

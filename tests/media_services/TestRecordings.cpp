@@ -1,4 +1,6 @@
 // Test recordings synthesised on the spot, so that no sound file is needed to test playing.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "TestRecordings.h"
 
 #include <algorithm>

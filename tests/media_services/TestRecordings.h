@@ -1,4 +1,6 @@
 // Recordings made in the tests: PCM and IMA ADPCM format blocks and samples, and a short OGG file.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "media/listfile/ListData.h"

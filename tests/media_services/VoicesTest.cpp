@@ -1,4 +1,6 @@
 // Voice bookkeeping against a recorded mixer: overlaps, voice limits, looped entries, the wait.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/Voices.h"
 
 #include <gtest/gtest.h>

@@ -3,6 +3,8 @@
 # list, dependencies, desktop entry, AppStream data, icons, lintian) unpacked and started through
 # its launcher; and a plain install under another prefix, started from its desktop entry's Exec.
 #   package_test.sh BUILD_DIR EXPECTED_FILES APP_ID VERSION SOURCE_DIR
+# SPDX-FileCopyrightText: 2026 The Six Dice authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 set -euo pipefail
 build=$1
 expected=$2

@@ -2,6 +2,8 @@
 # The licence-header tool on a small tree of its own: what --check reports, where --fix puts the
 # header in each kind of file, which licence each folder gets, and that a second --fix is a no-op.
 #   spdx_headers_test.sh SPDX_HEADERS
+# SPDX-FileCopyrightText: 2026 The Six Dice authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 set -euo pipefail
 tool=$1
 tree=$(mktemp -d "${TMPDIR:-/tmp}/sixdice-spdx-XXXXXX")

@@ -1,4 +1,6 @@
 // Ranking values and the choice of the best player of a finished game.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "scores/Ranking.h"
 
 #include <gtest/gtest.h>

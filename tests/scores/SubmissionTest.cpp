@@ -1,5 +1,7 @@
 // The check value and the submission address; the digests were computed independently with
 // printf '%s' INPUT | iconv -f UTF-8 -t CP1250 | md5sum.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "scores/Submission.h"
 
 #include "scores/CheckValue.h"

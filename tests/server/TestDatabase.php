@@ -1,6 +1,8 @@
 <?php
 // A database for the storage tests: the one SIXDICE_TEST_DSN names (emptied first), otherwise a
 // fresh SQLite file in a temporary folder.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 
 declare(strict_types=1);
 

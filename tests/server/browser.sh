@@ -3,6 +3,8 @@
 # opening an address (xdg-open with BROWSER set) carries a submission built by the game's own
 # scores library to the server, which stores the exact name and shows the row highlighted.
 #   browser.sh PRINT_ADDRESS [SCREENSHOT_DIR]
+# SPDX-FileCopyrightText: 2026 The Six Dice authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 set -euo pipefail
 print_address=$1
 here=$(cd "$(dirname "$0")" && pwd)

@@ -3,6 +3,8 @@
 # (iconv to code page 1250, md5sum), on the addresses the game's own scores library builds, on the
 # same addresses percent-encoded here, and on plain addresses from a game that does not escape.
 #   check_values.sh PRINT_ADDRESS
+# SPDX-FileCopyrightText: 2026 The Six Dice authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 set -euo pipefail
 print_address=$1
 here=$(cd "$(dirname "$0")" && pwd)

@@ -3,6 +3,8 @@
 # nginx and PHP-FPM with private configuration, pid and log files, on a throwaway PostgreSQL
 # cluster, answering the table and one submission built by the game's own scores library.
 #   deploy_test.sh PRINT_ADDRESS
+# SPDX-FileCopyrightText: 2026 The Six Dice authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 set -euo pipefail
 print_address=$1
 here=$(cd "$(dirname "$0")" && pwd)

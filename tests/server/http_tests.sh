@@ -2,6 +2,8 @@
 # The HTTP tests against the server started here on a free loopback port, with SQLite, or with a
 # throwaway PostgreSQL cluster started here as well; the storage tests run on the same database.
 #   http_tests.sh sqlite|postgres
+# SPDX-FileCopyrightText: 2026 The Six Dice authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/lib.sh"

@@ -29,6 +29,8 @@
 #                                   these settings (SITE_SED: an extra sed script for the site)
 #                                   -> $DEPLOY_BASE, $DEPLOY_ROOT (logs in $DEPLOY_ROOT/log)
 #   deployment_stop                 stops the last one started
+# SPDX-FileCopyrightText: 2026 The Six Dice authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 
 table_lib_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 table_repo_dir=$(cd "$table_lib_dir/../.." && pwd)

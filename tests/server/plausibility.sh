@@ -2,6 +2,8 @@
 # The server's highest accepted score against the brute-force search over the game's rules, and
 # the number of passes server/README.md gives for going beyond it against the same search.
 #   plausibility.sh PLAUSIBILITY_SEARCH
+# SPDX-FileCopyrightText: 2026 The Six Dice authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 readme=$here/../../server/README.md

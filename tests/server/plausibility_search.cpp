@@ -6,6 +6,8 @@
 //   plausibility_search BOUND PASSES
 // exits 0 when the search finds exactly BOUND as the highest value of games of up to 40 turns and
 // PASSES as the fewest passes before throwing that one player needs to exceed it.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/GameRects.h"
 #include "game/GameRules.h"
 #include "game/Scoring.h"

@@ -2,6 +2,8 @@
 // tests send exactly what the game sends.
 //   print_address BASE NAME VALUE EMAIL RAND     (NAME and EMAIL in UTF-8)
 //   print_address --table BASE                   the menu's on-line table link
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "scores/CheckValue.h"
 #include "scores/Submission.h"
 

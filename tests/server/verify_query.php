@@ -2,6 +2,8 @@
 // Runs the server's query reading and submission check on one query string, with no database:
 //   php verify_query.php QUERY
 // prints "accepted<TAB>name<TAB>score<TAB>rand<TAB>email", "table" or "refused<TAB>reason".
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 
 declare(strict_types=1);
 

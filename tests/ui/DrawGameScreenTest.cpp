@@ -1,4 +1,6 @@
 // The game screen's drawing order, colours and positions, read from the recorded drawing calls.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/ui/support/TmainFixture.h"
 #include "ui/LanguageTexts.h"
 #include "ui/TextLayout.h"

@@ -4,6 +4,8 @@
 // only when the drawing does. To regenerate them after a deliberate change, run
 //   SIXDICE_UPDATE_GOLDENS=1 ./tests/ui/ui_tests --gtest_filter='GoldenScreen.*'
 // in the build folder and review the PNG files in tests/ui/golden/ before committing them.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/Clock.h"
 #include "media/Services.h"
 #include "media/testing/PngFile.h"

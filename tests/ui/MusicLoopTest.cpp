@@ -1,4 +1,6 @@
 // Music from the settings lines: start, stop, and the 10 ms loop that restarts a finished piece.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/ui/support/TmainFixture.h"
 #include "ui/MusicPath.h"
 

@@ -1,4 +1,6 @@
 // The one-second forced-pass timer: it fires once, and only while the window is the active one.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/ui/support/TmainFixture.h"
 
 namespace sixdice::ui {

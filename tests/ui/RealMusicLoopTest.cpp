@@ -1,4 +1,6 @@
 // The music restart loop on the headless SDL music player with a short OGG file.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/Clock.h"
 #include "media/Services.h"
 #include "tests/ui/support/SyntheticAssets.h"

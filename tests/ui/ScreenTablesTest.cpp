@@ -1,4 +1,6 @@
 // The hot-area tables: both languages alike in shape, rectangles as the rules and the art expect.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/ScreenTables.h"
 
 #include "game/GameRects.h"

@@ -1,4 +1,6 @@
 // The loop's timers: the 10 ms tick and the one-shot delay that counts only while active.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Timers.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,6 @@
 // Start-up of the main window: settings, language, lists, layout, music and the first frame.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/ui/support/TmainFixture.h"
 
 #include <gmock/gmock.h>

@@ -3,6 +3,8 @@
 // To regenerate the picture after a deliberate change of the look, run
 //   SIXDICE_UPDATE_GOLDENS=1 ./tests/widgets/widgets_tests --gtest_filter='ControlsGolden.*'
 // in the build folder and review tests/widgets/golden/controls.png before committing it.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/Services.h"
 #include "media/testing/PngFile.h"
 #include "media/widgets/Button.h"

@@ -1,5 +1,7 @@
 // Editing rules of a one-line box: the limit in characters, refused characters, paste, selection,
 // caret movement and undo.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/widgets/EditText.h"
 
 #include "media/widgets/Utf8.h"

@@ -1,4 +1,6 @@
 // The text box in its group: keys, clipboard, mouse placement, scrolling and what it paints.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/widgets/TextBox.h"
 
 #include "WidgetTesting.h"

@@ -1,4 +1,6 @@
 // Word wrap of labels and the message box, measured at six pixels per character.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/widgets/TextWrap.h"
 
 #include "media/widgets/Utf8.h"

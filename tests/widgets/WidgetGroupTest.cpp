@@ -1,4 +1,6 @@
 // The group: tab order, routing of mouse and keys, button activation, labels and the caret blink.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "WidgetTesting.h"
 #include "media/widgets/Button.h"
 #include "media/widgets/Label.h"

@@ -1,4 +1,6 @@
 // Events and a canvas for the widget tests: the recording double with six pixels per character.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "media/testing/RecordingServices.h"

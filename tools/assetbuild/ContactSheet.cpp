@@ -1,4 +1,6 @@
 // Composing every screen the way the game draws it, with sample texts, highlights and outlines.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/assetbuild/ContactSheet.h"
 
 #include "media/listfile/ListFile.h"

@@ -1,4 +1,6 @@
 // The contact sheet: every screen of both languages composed from the graphics files, as PNGs.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "media/listfile/ListData.h"

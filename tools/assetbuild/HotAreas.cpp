@@ -1,4 +1,6 @@
 // The screens' areas as the art sees them: names, kinds and drawing order over the game's tables.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/assetbuild/HotAreas.h"
 
 #include "game/GameRects.h"

@@ -1,5 +1,7 @@
 // The game's clickable areas and highlight places per screen and language, as the art must meet
 // them: the game's own hot-area tables, with the names and kinds the drawings need.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "game/Language.h"

@@ -1,4 +1,6 @@
 // Icon rendering with librsvg and cairo, written out as PNG or as compiled-in pixels.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/assetbuild/IconRender.h"
 
 #include "tools/assetbuild/SvgRender.h"

@@ -1,4 +1,6 @@
 // The program's icon: an artwork source rendered at any square size with its transparency kept.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "tools/assetbuild/SvgSource.h"

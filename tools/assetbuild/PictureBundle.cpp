@@ -1,4 +1,6 @@
 // Reading and writing the builder's picture bundles, and turning them into an image list.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/assetbuild/PictureBundle.h"
 
 #include "tools/assetbuild/SvgSource.h"

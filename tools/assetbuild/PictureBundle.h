@@ -1,4 +1,6 @@
 // The builder's intermediate file: the numbered images one source yields, before packing.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "media/listfile/ListData.h"

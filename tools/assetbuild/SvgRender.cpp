@@ -1,4 +1,6 @@
 // librsvg + cairo rendering of artwork sources into opaque 0x00RRGGBB pictures.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/assetbuild/SvgRender.h"
 
 #include <cairo.h>

@@ -1,4 +1,6 @@
 // Rendering assembled artwork with librsvg and cairo into the game's pictures.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "media/listfile/ListData.h"

@@ -1,4 +1,6 @@
 // Assembling artwork sources: include expansion, plate macros, placeholders, cuts and marking.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/assetbuild/SvgSource.h"
 
 #include <algorithm>

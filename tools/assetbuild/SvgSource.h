@@ -1,4 +1,6 @@
 // An artwork source assembled for rendering: includes, button plates, placeholders and image cuts.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <filesystem>

@@ -1,4 +1,6 @@
 // sixdice_artbuild: renders the artwork sources, packs the graphics files, draws the contact sheet.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/listfile/BmpFile.h"
 #include "media/listfile/ListFile.h"
 #include "tools/assetbuild/ContactSheet.h"

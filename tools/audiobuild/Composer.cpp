@@ -1,4 +1,6 @@
 // Composition of the parts of a piece.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/audiobuild/Composer.h"
 
 #include "tools/audiobuild/Instruments.h"

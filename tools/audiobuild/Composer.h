@@ -1,5 +1,7 @@
 // Turns a music description into notes: chord voicings, bass lines, arpeggios, drums and a melody
 // drawn from a seeded generator that keeps to the chords and the key.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "tools/audiobuild/MusicScript.h"

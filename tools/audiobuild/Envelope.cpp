@@ -1,4 +1,6 @@
 // Envelope levels over a note's life.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/audiobuild/Envelope.h"
 
 #include <algorithm>

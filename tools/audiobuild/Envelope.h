@@ -1,4 +1,6 @@
 // Amplitude envelope of one note or noise burst: attack, decay towards a sustain level, release.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 namespace sixdice::audio {

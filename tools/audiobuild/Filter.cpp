@@ -1,4 +1,6 @@
 // Biquad coefficients (bilinear transform of the analogue prototypes, band-pass at 0 dB peak).
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/audiobuild/Filter.h"
 
 #include <algorithm>

@@ -1,4 +1,6 @@
 // Second-order filters (the usual audio "biquad" forms) used to shape noise and drums.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 namespace sixdice::audio {

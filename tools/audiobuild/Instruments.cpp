@@ -1,4 +1,6 @@
 // Note timbres (additive, FM and plucked) and the reverberation.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/audiobuild/Instruments.h"
 
 #include "tools/audiobuild/Composer.h"

@@ -1,4 +1,6 @@
 // The timbres the music's notes are played with, and a plate of echoes that gives them a room.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "tools/audiobuild/Signal.h"

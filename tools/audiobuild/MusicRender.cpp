@@ -1,4 +1,6 @@
 // Mixing a composition into a loop.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/audiobuild/MusicRender.h"
 
 #include "tools/audiobuild/Instruments.h"

@@ -1,4 +1,6 @@
 // Renders a composition into one seamless stereo loop.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "tools/audiobuild/Composer.h"

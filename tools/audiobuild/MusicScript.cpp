@@ -1,4 +1,6 @@
 // Parsing of music descriptions.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/audiobuild/MusicScript.h"
 
 #include <charconv>

@@ -1,4 +1,6 @@
 // A music description file (".mus"): tempo, key, chord sections, form and the parts that play them.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "tools/audiobuild/Pitch.h"

@@ -1,4 +1,6 @@
 // OGG Vorbis encoding with libvorbisenc.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/audiobuild/OggWriter.h"
 
 #include <algorithm>

@@ -1,4 +1,6 @@
 // Encodes a stereo loop as an OGG Vorbis file.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "tools/audiobuild/Signal.h"

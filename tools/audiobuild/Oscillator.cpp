@@ -1,4 +1,6 @@
 // Sine table and the partial series of the classic waveforms.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/audiobuild/Oscillator.h"
 
 #include <array>

@@ -1,4 +1,6 @@
 // Table sine and additive voices: the building blocks of every tone in the sounds and the music.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <vector>

@@ -1,4 +1,6 @@
 // Parsing of notes, chords and modes.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/audiobuild/Pitch.h"
 
 #include <charconv>

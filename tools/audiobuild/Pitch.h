@@ -1,4 +1,6 @@
 // Note names, MIDI numbers, frequencies, scales and chord symbols of the description files.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <optional>

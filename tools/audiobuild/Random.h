@@ -1,4 +1,6 @@
 // Small seeded random source, so every build of the sounds and the music gives the same result.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <cstdint>

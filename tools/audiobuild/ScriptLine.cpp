@@ -1,4 +1,6 @@
 // Splitting description files into lines and reading their values.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/audiobuild/ScriptLine.h"
 
 #include "tools/audiobuild/Pitch.h"

@@ -1,5 +1,7 @@
 // The line format shared by the sound and music descriptions: a command, plain words, key=value
 // pairs.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <map>

@@ -1,4 +1,6 @@
 // Level, fade, loop and conversion steps on sample buffers.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/audiobuild/Signal.h"
 
 #include <algorithm>

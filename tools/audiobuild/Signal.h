@@ -1,4 +1,6 @@
 // Sample buffers and the level, fade, loop and conversion steps every rendered sound goes through.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <cstddef>

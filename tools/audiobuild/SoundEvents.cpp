@@ -1,4 +1,6 @@
 // Rendering of tones, noise bursts and click trains.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/audiobuild/SoundEvents.h"
 
 #include "tools/audiobuild/Filter.h"

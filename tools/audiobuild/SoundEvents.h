@@ -1,5 +1,7 @@
 // The three kinds of event a sound is built from (tone, noise burst, train of clicks) and their
 // rendering.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "tools/audiobuild/Envelope.h"

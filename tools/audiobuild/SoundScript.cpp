@@ -1,4 +1,6 @@
 // Parsing and rendering of sound descriptions.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/audiobuild/SoundScript.h"
 
 #include "tools/audiobuild/ScriptLine.h"

@@ -1,4 +1,6 @@
 // A sound description file (".snd"): its settings and events, parsed and rendered to samples.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "tools/audiobuild/Signal.h"

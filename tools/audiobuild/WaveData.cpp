@@ -1,4 +1,6 @@
 // PCM format block, sample bytes and WAV files.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/audiobuild/WaveData.h"
 
 #include <cerrno>

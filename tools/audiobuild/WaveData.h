@@ -1,4 +1,6 @@
 // 16-bit PCM in the shapes the game's files need: the "fmt " block, the data bytes, a WAV file.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <cstdint>

@@ -3,6 +3,8 @@
 //   sixdice_audiobuild sounds OUT.zrk [--wav-dir DIR] SOUND.snd ...   the sound list, in the given
 //   order sixdice_audiobuild music OUT.ogg PIECE.mus [--wav OUT.wav]        one seamless music loop
 //   sixdice_audiobuild settings OUT MENU GAME LANGUAGE               "nastaveni.zrk"
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/listfile/ListFile.h"
 #include "tools/audiobuild/Composer.h"
 #include "tools/audiobuild/MusicRender.h"

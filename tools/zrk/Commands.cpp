@@ -1,4 +1,6 @@
 // `zrk list`, `extract` and `pack`: a folder of NNN.bmp / NNN.wav files with two listings.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/zrk/Commands.h"
 
 #include "media/listfile/BmpFile.h"

@@ -1,4 +1,6 @@
 // The `zrk` commands: list, extract and pack list files, with their output and exit status.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "tools/zrk/Listing.h"

@@ -1,4 +1,6 @@
 // Formatting listing lines and parsing them back.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/zrk/Listing.h"
 
 #include "media/listfile/StreamNames.h"

@@ -1,4 +1,6 @@
 // The one-line-per-entry listing of a list file, and reading such lines back for packing.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "media/listfile/ListData.h"

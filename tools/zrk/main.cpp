@@ -1,4 +1,6 @@
 // `zrk`: look inside, extract and repack the game's graphics and sound list files.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/zrk/Commands.h"
 
 #include <iostream>

@@ -2,6 +2,8 @@
 // The running server over HTTP (SIXDICE_TEST_BASE_URL), its rows read straight from its database
 // (SIXDICE_TEST_DSN). The server trusts 127.0.0.1 as a proxy, so each test sends its own client
 // address in X-Forwarded-For and has its own share of the rate limit (SIXDICE_TEST_RATE_LIMIT).
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 
 declare(strict_types=1);
 

@@ -1,6 +1,8 @@
 <?php
 // Whole answers from the application, in-process: the table page, submissions, refusals, JSON,
 // escaping, the rate limit and a database that fails.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 
 declare(strict_types=1);
 

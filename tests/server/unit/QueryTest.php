@@ -1,6 +1,8 @@
 <?php
 // Reading the raw query: strict percent-decoding to bytes, "+" kept, duplicates refused, and the
 // "&" that a game which does not escape leaves inside a name or an e-mail address.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 
 declare(strict_types=1);
 

@@ -1,5 +1,7 @@
 <?php
 // Settings, the client address behind proxies, and the page language.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 
 declare(strict_types=1);
 

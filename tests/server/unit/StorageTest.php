@@ -1,6 +1,8 @@
 <?php
 // The schema, storing once, ranks and the rate limit, on SQLite or on the PostgreSQL database
 // that SIXDICE_TEST_DSN names.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 
 declare(strict_types=1);
 

@@ -1,6 +1,8 @@
 <?php
 // Verifying submissions. The check values were computed independently of this code with
 //   printf '43%s%s5b0d7e21c4%s' NAME VALUE RAND | iconv -f UTF-8 -t CP1250 | md5sum
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 
 declare(strict_types=1);
 

@@ -1,4 +1,6 @@
 // Synthetic graphics and sound lists and the temporary working folder of the screen tests.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/ui/support/SyntheticAssets.h"
 
 #include "media/listfile/ListFile.h"

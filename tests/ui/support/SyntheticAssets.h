@@ -1,4 +1,6 @@
 // Synthetic graphics and sound lists for screen tests, so tests never depend on the artwork.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "media/listfile/ListData.h"

@@ -1,4 +1,6 @@
 // A main window on the recording media double, in a temporary working folder of synthetic files.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "game/Clock.h"
