@@ -13,25 +13,6 @@ namespace {
 constexpr int WaitForever = std::numeric_limits<int>::max();
 constexpr std::uint64_t FirstFramePoll = 1;
 
-void Dispatch(ui::Tmain& tmain, media::Services& services, const media::InputEvent& event) {
-    switch (event.kind) {
-    case media::EventKind::CloseRequest:
-        if (tmain.FormCloseQuery()) {
-            tmain.FormClose();
-        }
-        break;
-    case media::EventKind::FocusGained:
-        tmain.WindowActivated(services.events().Ticks());
-        break;
-    case media::EventKind::FocusLost:
-        tmain.WindowDeactivated();
-        break;
-    default:
-        // Presses, releases and keys without a handler of the main window are dropped.
-        break;
-    }
-}
-
 int TimeoutFor(std::optional<std::uint64_t> sleep) {
     if (!sleep) {
         return WaitForever;
@@ -69,10 +50,12 @@ void RunMessageLoop(ui::Tmain& tmain, media::Services& services, const LoopOptio
         }
         std::optional<media::InputEvent> event = events.WaitEvent(TimeoutFor(sleep));
 
-        // A burst of movements: each one is handled in order, the frame is presented once.
+        // A burst of movements over the main window: each one is handled in order, the frame is
+        // presented once.
         bool moved = false;
-        while (event && event->kind == media::EventKind::MouseMove) {
-            tmain.PointerMoved(event->x, event->y);
+        while (event && event->kind == media::EventKind::MouseMove &&
+               event->window == media::WindowId::Main) {
+            tmain.HandleEvent(*event);
             moved = true;
             event = events.WaitEvent(0);
         }
@@ -80,7 +63,7 @@ void RunMessageLoop(ui::Tmain& tmain, media::Services& services, const LoopOptio
             tmain.Present();
         }
         if (event) {
-            Dispatch(tmain, services, *event);
+            tmain.HandleEvent(*event);
         }
     }
 }

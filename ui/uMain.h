@@ -9,8 +9,11 @@
 #include "game/GameState.h"
 #include "game/Screen.h"
 #include "media/Services.h"
+#include "scores/uEmail.h"
 #include "ui/LanguageTexts.h"
+#include "ui/ScreenTables.h"
 #include "ui/SettingsLines.h"
+#include "ui/SetupControls.h"
 #include "ui/Timers.h"
 
 #include <cstdint>
@@ -20,10 +23,12 @@
 namespace sixdice::ui {
 
 // The window's handlers are split by concern: uMainSetup.cpp (start-up, language, restore),
+// uMainClick.cpp (click dispatch and what each area does), uMainHover.cpp (pointer movement and
+// the hover marks), uMainPlayers.cpp (the player setup controls), uMainHighscore.cpp (the best
+// result and its screen), uMainInput.cpp (which window, control or handler an event goes to),
 // uMainDrawing.cpp (the game screen and its texts), uMainMusic.cpp (music and its restart loop),
-// uMainPointer.cpp (pointer movement), uMainShutdown.cpp (close requests and the farewell) and
-// uMain.cpp (what the rules ask of the window). Click dispatch and hover join as files of their
-// own.
+// uMainShutdown.cpp (close requests and the farewell) and uMain.cpp (what the rules ask of the
+// window).
 class Tmain final : public game::GameHost {
 public:
     Tmain(media::Services& services, SettingsLoader loadSettings, const game::Clock& clock);
@@ -40,11 +45,33 @@ public:
     // screen.
     void DXDrawRestoreSurface();
 
-    // A pointer movement over the surface: the position is kept for clicks and the hover runs.
-    // DXDrawMouseMove presents afterwards; PointerMoved leaves the present to the caller, so the
-    // message loop can present once after a burst of movements.
-    void DXDrawMouseMove(int x, int y);
+    // Every event of the windows goes through here: the e-mail form while it is shown (the main
+    // window then takes no input), the setup controls for what lands on them, the surface's
+    // handlers for the rest. A pointer movement over the main window is not presented here: the
+    // caller presents once after a burst of them (what the player sees is the same).
+    void HandleEvent(const media::InputEvent& event);
+
+    // A pointer movement over the main window: to a setup control that is under the pointer or
+    // being dragged, otherwise to the surface (DXDrawMouseMove without its present). The caller
+    // presents, so the message loop can present once after a burst of movements.
     void PointerMoved(int x, int y);
+    // A pointer movement over the surface: the position is kept for clicks, the hover marks run,
+    // then the surface is presented.
+    void DXDrawMouseMove(int x, int y);
+
+    // A click on the surface: the current screen's areas in the current language, tested against
+    // the last pointer position.
+    void DXDrawClick();
+
+    // The player setup screen's two buttons and the key releases of its name boxes (1..4).
+    void BPlusClick();
+    void BMinusClick();
+    void EPlayerKeyUp(int box);
+
+    // The best player of the game just ended on the highscore screen (small layout), and its
+    // drawing, which also removes a highlight there.
+    void ShowHighscore();
+    void DrawHighscore();
 
     // The music restart loop, ticked on a 10 ms grid while music is on (ticks that cannot find
     // the piece at its end are slept through).
@@ -95,11 +122,33 @@ public:
     int MouseX() const { return mouseX_; }
     int MouseY() const { return mouseY_; }
     bool PassTimerEnabled() const { return passTimer_.Enabled(); }
+    const scores::Highscore& Highscore() const { return highscore_; }
+    const SetupControls& Setup() const { return setup_; }
+    SetupControls& Setup() { return setup_; }
+    const scores::Temail& Email() const { return email_; }
+    scores::Temail& Email() { return email_; }
 
     // Switches the image list and caption to `language` (start-up and the menu's flag).
     std::optional<std::string> LoadLanguage(Language language);
 
 private:
+    // Click actions.
+    void ClickArea(AreaId area);
+    void SwitchLanguage();
+    void EnterSetup();
+    void LeaveSetup();
+    void StartGame();
+    void OpenEmailForm();
+    void ReturnToMenu();
+    void Exit();
+    // Hover marks.
+    void SurfacePointerMoved(int x, int y);
+    void Mark(const ScreenTable& table, const ScreenArea& area);
+    void Unmark(const ScreenTable& table);
+    // Setup controls.
+    void UpdatePlayerBoxes();
+    void ShowSetupControls(bool shown);
+
     void SetFont(int points, media::Rgb colour);
     std::optional<std::uint64_t> MusicTickDeadline(std::uint64_t now) const;
     void DrawGameTexts();
@@ -118,6 +167,11 @@ private:
     bool closeAllowed_ = false;
     bool musicOn_ = false;
     bool closed_ = false;
+    bool pressOnControl_ = false; // the left button went down on a setup control
+
+    SetupControls setup_;         // EPlayer1..EPlayer4, BPlus, BMinus
+    scores::Highscore highscore_; // BestValue, BestName, ScoreSent
+    scores::Temail email_;        // the on-line submission's e-mail form
 
     PeriodicTimer musicTimer_{10}; // Timer
     OneShotTimer passTimer_{1000}; // DXTimer

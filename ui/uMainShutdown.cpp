@@ -19,6 +19,10 @@ bool Tmain::FormCloseQuery() {
         Present();
         StartMusic(settings_.MenuMusic());
     }
+    if (currentScreen_ == game::Screen::GameEnd) {
+        // Unlike a click, this way leaves the already-sent flag as it was and plays no sound.
+        ShowHighscore();
+    }
     return mayClose;
 }
 
