@@ -181,6 +181,192 @@ void GameScreenRedraw(benchmark::State& state) {
 }
 BENCHMARK(GameScreenRedraw)->Unit(benchmark::kMicrosecond);
 
+// The services with every sound started but never waited for, so a click is timed without the
+// length of its sound (the throw's rattle, the game start's fanfare).
+class NoSoundWaits final : public media::Services {
+public:
+    explicit NoSoundWaits(std::unique_ptr<media::Services> inner)
+        : inner_(std::move(inner)), sound_(inner_->sound()) {}
+    media::Window& window() override { return inner_->window(); }
+    media::Graphics& graphics() override { return inner_->graphics(); }
+    media::Sound& sound() override { return sound_; }
+    media::MediaPlayer& music() override { return inner_->music(); }
+    media::Pointer& pointer() override { return inner_->pointer(); }
+    media::Shell& shell() override { return inner_->shell(); }
+    media::MessageBox& messageBox() override { return inner_->messageBox(); }
+    media::EventSource& events() override { return inner_->events(); }
+
+private:
+    class StartOnly final : public media::Sound {
+    public:
+        explicit StartOnly(media::Sound& inner) : inner_(inner) {}
+        media::MediaError SetSoundList(const media::SoundList& list) override {
+            return inner_.SetSoundList(list);
+        }
+        int SoundCount() const override { return inner_.SoundCount(); }
+        media::MediaError PlaySound(int index, bool) override {
+            return inner_.PlaySound(index, false);
+        }
+
+    private:
+        media::Sound& inner_;
+    };
+    std::unique_ptr<media::Services> inner_;
+    StartOnly sound_;
+};
+
+// A main window on the real data files, without music and without sound waits, driven by events.
+struct ScreenBench {
+    game::SystemClock clock;
+    std::unique_ptr<media::Services> services;
+    std::unique_ptr<ui::Tmain> tmain;
+
+    bool Start(benchmark::State& state, game::Language language) {
+        if (!EnterAssetFolder(state)) {
+            return false;
+        }
+        auto inner = Headless(false);
+        if (!inner) {
+            state.SkipWithError("the headless services did not start");
+            return false;
+        }
+        services = std::make_unique<NoSoundWaits>(std::move(inner));
+        const std::string languageLine = language == game::Language::Czech ? "CZ" : "EN";
+        tmain = std::make_unique<ui::Tmain>(
+            *services,
+            [languageLine](const std::string&, ui::SettingsLines& lines) {
+                lines = ui::SettingsLines({"0", "0", languageLine});
+                return std::optional<std::string>();
+            },
+            clock);
+        if (auto failure = tmain->FormCreate()) {
+            state.SkipWithError(failure->c_str());
+            return false;
+        }
+        services->window().Show();
+        while (services->graphics().PresentCount() == 0) {
+            services->events().WaitEvent(1);
+        }
+        return true;
+    }
+    void Event(media::EventKind kind, int x, int y) {
+        media::InputEvent e;
+        e.kind = kind;
+        e.x = x;
+        e.y = y;
+        e.button = 1;
+        tmain->HandleEvent(e);
+    }
+    void Move(int x, int y) {
+        Event(media::EventKind::MouseMove, x, y);
+        tmain->Present();
+    }
+    void Click(int x, int y) {
+        Move(x, y);
+        Event(media::EventKind::MouseDown, x, y);
+        Event(media::EventKind::MouseUp, x, y);
+        Event(media::EventKind::Click, x, y);
+    }
+    bool On(game::Screen screen, benchmark::State& state) {
+        if (tmain->CurrentScreen() != screen) {
+            state.SkipWithError("the clicks did not reach the screen to measure");
+            return false;
+        }
+        return true;
+    }
+};
+
+// One hover movement with its present, alternating between a button and a neutral point, so every
+// movement either marks or unmarks (the dearer half of what the pointer does).
+void HoverMovement(benchmark::State& state, game::Screen screen, int inX, int inY, int outX,
+                   int outY) {
+    ScreenBench bench;
+    if (!bench.Start(state, game::Language::Czech)) {
+        return;
+    }
+    if (screen == game::Screen::PlayerSetup || screen == game::Screen::Game) {
+        bench.Click(218, 45);
+    }
+    if (screen == game::Screen::Game) {
+        bench.Click(62, 262);
+        bench.tmain->State().Dice = {1, 2, 3, 4, 5, 6};
+    }
+    if (screen == game::Screen::Highscore) {
+        bench.Click(218, 45);
+        bench.Click(62, 262);
+        bench.tmain->ShowHighscore();
+    }
+    if (!bench.On(screen, state)) {
+        return;
+    }
+    bool in = false;
+    for (auto _ : state) {
+        in = !in;
+        bench.Move(in ? inX : outX, in ? inY : outY);
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK_CAPTURE(HoverMovement, Menu, game::Screen::Menu, 218, 45, 218, 90)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(HoverMovement, Setup, game::Screen::PlayerSetup, 62, 262, 62, 220)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(HoverMovement, Game, game::Screen::Game, 152, 103, 152, 130)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(HoverMovement, Highscore, game::Screen::Highscore, 93, 285, 93, 250)
+    ->Unit(benchmark::kMicrosecond);
+
+// A click on the throw button without the rattle's wait: the throw picture and its present, the
+// new dice, the evaluation, the redraw and its present. A new game every 30 throws keeps throws
+// available.
+void ClickOnThrow(benchmark::State& state) {
+    ScreenBench bench;
+    if (!bench.Start(state, game::Language::Czech)) {
+        return;
+    }
+    bench.Click(218, 45);
+    bench.Click(62, 262);
+    if (!bench.On(game::Screen::Game, state)) {
+        return;
+    }
+    int throws = 0;
+    for (auto _ : state) {
+        if (++throws % 30 == 0) {
+            state.PauseTiming();
+            game::NewGame(bench.tmain->State(), 1, {"Eva", "", "", ""});
+            state.ResumeTiming();
+        }
+        bench.Click(152, 103);
+    }
+}
+BENCHMARK(ClickOnThrow)->Unit(benchmark::kMicrosecond);
+
+// From the click on "start" to the presented game screen, without the start sound's wait: the
+// new game, the large layout (a new surface and texture), the game screen's drawing and present.
+void ClickOnStart(benchmark::State& state) {
+    ScreenBench bench;
+    if (!bench.Start(state, game::Language::Czech)) {
+        return;
+    }
+    for (auto _ : state) {
+        state.PauseTiming();
+        if (bench.tmain->CurrentScreen() == game::Screen::Game) {
+            media::InputEvent close;
+            close.kind = media::EventKind::CloseRequest;
+            bench.tmain->HandleEvent(close); // back to the menu, small layout
+        }
+        bench.Click(218, 45);
+        bench.Move(62, 262);
+        state.ResumeTiming();
+        bench.Event(media::EventKind::MouseDown, 62, 262);
+        bench.Event(media::EventKind::MouseUp, 62, 262);
+        bench.Event(media::EventKind::Click, 62, 262);
+    }
+    if (bench.tmain->CurrentScreen() != game::Screen::Game) {
+        state.SkipWithError("the start click did not start a game");
+    }
+}
+BENCHMARK(ClickOnStart)->Unit(benchmark::kMicrosecond);
+
 } // namespace
 } // namespace sixdice
 

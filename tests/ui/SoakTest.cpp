@@ -1,6 +1,8 @@
 // Random input soak: thousands of random clicks, movements, keys, typing, close requests and timer
 // ticks in both languages, driven through the same event path as the message loop, with the
 // screen, layout, controls and rules checked against each other after every event.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/GameRects.h"
 #include "game/Random.h"
 #include "game/Scoring.h"
