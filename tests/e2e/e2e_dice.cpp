@@ -4,6 +4,8 @@
 //   e2e_dice moment HELD FACE...   HELD: six characters, "x" for a held die, "." for a free one;
 //                                  one FACE (1..6) for each free die, left to right. Prints
 //                                  HH:MM:SS.mmm, the first such moment of the day.
+//   e2e_dice rand HH:MM:SS.mmm     the random number (0..9999) the send button draws at that
+//                                  moment
 // SPDX-FileCopyrightText: 2026 The Six Dice authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/Random.h"
@@ -51,9 +53,23 @@ int Moment(const char* held, const std::vector<int>& faces) {
     return 1;
 }
 
+int Rand(const char* moment) {
+    unsigned h = 0, m = 0, sec = 0, ms = 0;
+    if (std::sscanf(moment, "%u:%u:%u.%u", &h, &m, &sec, &ms) != 4) {
+        std::fprintf(stderr, "give the moment as HH:MM:SS.mmm\n");
+        return 2;
+    }
+    sixdice::game::Random random(((h * 60 + m) * 60 + sec) * 1000 + ms);
+    std::printf("%u\n", random.Next(10000));
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 3 && std::strcmp(argv[1], "rand") == 0) {
+        return Rand(argv[2]);
+    }
     if (argc >= 3 && std::strcmp(argv[1], "moment") == 0) {
         std::vector<int> faces;
         for (int i = 3; i < argc; ++i) {
@@ -61,6 +77,6 @@ int main(int argc, char** argv) {
         }
         return Moment(argv[2], faces);
     }
-    std::fprintf(stderr, "usage: e2e_dice moment HELD FACE...\n");
+    std::fprintf(stderr, "usage: e2e_dice moment HELD FACE...\n       e2e_dice rand HH:MM:SS.mmm\n");
     return 2;
 }

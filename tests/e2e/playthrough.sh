@@ -1,0 +1,280 @@
+#!/usr/bin/env bash
+# End-to-end play-through of the real game in a real X server, driven by xdotool like a player:
+# the menu's links, the player setup (players added and removed, names typed with Czech letters,
+# a space and a full ten-character name), a whole two-player game with throws, holds, writes and
+# passes to its end, the highscore, the e-mail form and the address it hands to the browser, back
+# to the menu and the exit with its farewell. The dice follow the clock, so the test sets the
+# clock (faketime) before every throw and checks the dice the screen shows. Screenshots of every
+# screen are kept in $SIXDICE_E2E_SHOTS (default: a folder in $TMPDIR) for a person to look at.
+#   playthrough.sh SIXDICE ASSET_DIR E2E_PICTURES E2E_DICE CZ|EN
+# SPDX-FileCopyrightText: 2026 The Six Dice authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+set -euo pipefail
+game=$1
+assets=$2
+pictures=$3
+dice=$4
+language=$5
+
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+
+shots=${SIXDICE_E2E_SHOTS:-${TMPDIR:-/tmp}/sixdice-playthrough}/$language
+rm -rf "$shots"
+mkdir -p "$shots"
+
+copy_data_files "$assets" grafika_cz.zrk grafika_en.zrk zvuky.zrk hudba pravidla.htm rules.htm \
+    email.bmp
+printf 'menu.ogg\r\nhra.ogg\r\n%s\r\n' "$language" >"$work/run/nastaveni.zrk"
+list_working_folder
+
+case "$language" in
+CZ) graphics="$work/run/grafika_cz.zrk" caption="Šest kostek" rules=pravidla.htm ;;
+EN) graphics="$work/run/grafika_en.zrk" caption="Six Dice" rules=rules.htm ;;
+esac
+
+fail() {
+    echo "$*" >&2
+    [[ -f "$work/stderr.txt" ]] && sed 's/^/  game: /' "$work/stderr.txt" >&2
+    exit 1
+}
+
+# The browser: a stand-in that writes down every address the desktop hands it.
+mkdir "$work/bin"
+cat >"$work/bin/browser" <<EOF
+#!/bin/sh
+printf '%s\n' "\$1" >>"$work/opened.txt"
+EOF
+chmod +x "$work/bin/browser"
+: >"$work/opened.txt"
+
+# The clock the dice are thrown by: frozen at what the file says, re-read at every look.
+faketime_library=$(ls /usr/lib/*/faketime/libfaketime.so.1 2>/dev/null | head -n1 || true)
+[[ -n "$faketime_library" ]] || fail "libfaketime is not installed"
+clock="$work/clock.txt"
+set_clock() { printf '2026-12-08 %s\n' "$1" >"$clock"; }
+set_clock 12:00:00.000
+
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0:verify_asan_link_order=0"
+(
+    cd "$work/run"
+    export BROWSER="$work/bin/browser" SIXDICE_SCORE_SERVER=http://127.0.0.1:8043 TZ=UTC
+    export LD_PRELOAD="$faketime_library" FAKETIME_TIMESTAMP_FILE="$clock" FAKETIME_NO_CACHE=1 \
+        FAKETIME_DONT_FAKE_MONOTONIC=1
+    exec "$game"
+) >"$work/stdout.txt" 2>"$work/stderr.txt" &
+game_pid=$!
+
+find_window() { # NAME: the game's window with that caption
+    local name=$1 candidate
+    for _ in $(seq 1 100); do
+        for candidate in $(xdotool search --pid "$game_pid" 2>/dev/null || true); do
+            if [[ "$(xdotool getwindowname "$candidate" 2>/dev/null)" == "$name" ]]; then
+                echo "$candidate"
+                return 0
+            fi
+        done
+        kill -0 "$game_pid" 2>/dev/null || fail "the game ended while a window \"$name\" was awaited"
+        sleep 0.1
+    done
+    fail "no window \"$name\" appeared"
+}
+
+window=$(find_window "$caption")
+shot=0
+snap() { # NAME: a screenshot of the main window, kept
+    shot=$((shot + 1))
+    import -window "${2:-$window}" "$shots/$(printf '%02d' $shot)-$1.png"
+}
+# wait_for DESCRIPTION COMMAND...: polls a screenshot until the check passes (10 s at most).
+wait_for() {
+    local what=$1
+    shift
+    for _ in $(seq 1 50); do
+        if import -window "$window" "$work/now.png" 2>/dev/null && "$@" "$work/now.png" 2>/dev/null; then
+            return 0
+        fi
+        kill -0 "$game_pid" 2>/dev/null || fail "the game ended while waiting for $what"
+        sleep 0.2
+    done
+    cp "$work/now.png" "$shots/failed.png" 2>/dev/null || true
+    fail "the screen never showed $what (last screenshot: $shots/failed.png)"
+}
+shows_image() { "$pictures" region "$5" "$graphics" "$1" "$2" "$3" "$4" "${6:-60}" "${7:-60}"; }
+menu_shown() { "$pictures" region "$1" "$graphics" 0 200 100 60 60; }
+setup_shown() { "$pictures" region "$1" "$graphics" 6 120 180 100 50; }
+board_shown() { "$pictures" region "$1" "$graphics" 15 300 0 240 40; }
+highscore_shown() { "$pictures" region "$1" "$graphics" 22 0 0 400 100; }
+farewell_shown() { "$pictures" region "$1" "$graphics" 5 0 0 400 300; }
+dice_shown() { "$pictures" dice "$7" "$graphics" "$1" "$2" "$3" "$4" "$5" "$6"; }
+window_size() { xwininfo -id "$window" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}'; }
+wait_size() {
+    for _ in $(seq 1 50); do
+        [[ "$(window_size)" == "$1" ]] && return 0
+        sleep 0.1
+    done
+    fail "the window is $(window_size), not $1"
+}
+
+click() { # X Y: move there, then a left click, as a player does
+    xdotool mousemove --window "$window" "$1" "$2"
+    sleep 0.05
+    xdotool click 1
+    sleep 0.05
+}
+keys() { xdotool key --delay 40 "$@"; }
+typed() { xdotool type --delay 60 "$1"; }
+
+# The points a player clicks, per language (inside the buttons the artwork shows).
+if [[ $language == CZ ]]; then
+    new_game=(218 45) rules_link=(137 130) start=(62 262) setup_back=(361 283)
+    throw=(152 103) pass=(424 54) send=(93 285) back_to_menu=(338 285) exit_button=(73 218)
+else
+    new_game=(229 50) rules_link=(138 133) start=(62 266) setup_back=(362 282)
+    throw=(145 101) pass=(424 54) send=(84 285) back_to_menu=(363 284) exit_button=(62 219)
+fi
+online_table=(336 275) author_mail=(37 20) web_link_1=(143 434) web_link_2=(400 435)
+add_player=(165 50) remove_player=(60 50)
+box_top=(0 55 85 115 145)
+cell_y() { echo $((161 + 15 * ($1 - 1) + 3)); }
+
+# --- The menu and its links.
+wait_for "the menu" menu_shown
+snap menu
+click "${rules_link[@]}"
+click "${online_table[@]}"
+click "${author_mail[@]}"
+
+# --- Player setup: three players, one removed again, names typed.
+click "${new_game[@]}"
+wait_for "the player setup" setup_shown
+click "${add_player[@]}"
+click "${add_player[@]}"
+click "${remove_player[@]}"
+# Box 1 has the focus after the buttons? Click into it, select its text and type over it.
+click 310 $((box_top[1] + 10))
+keys ctrl+a
+typed "Žofie Nová"
+typed "x" # an eleventh character is refused
+click 310 $((box_top[2] + 10))
+keys ctrl+a
+typed "Dušan"
+snap setup
+click "${start[@]}"
+wait_size 547x448
+wait_for "the game board" board_shown
+snap game
+
+# --- The game: player 1 fills the sheet, player 2 passes every turn.
+# throw_turn HELD FACES... : sets the clock for those faces, throws, checks the dice row.
+current=(0 0 0 0 0 0)
+throw_dice() {
+    local held=$1
+    shift
+    local moment
+    moment=$("$dice" moment "$held" "$@") || fail "no moment throws $held $*"
+    set_clock "$moment"
+    local i next=0 faces=()
+    for i in 0 1 2 3 4 5; do
+        if [[ ${held:$i:1} == . ]]; then
+            faces+=("${@:$((next + 1)):1}")
+            next=$((next + 1))
+        else
+            faces+=("${current[$i]}")
+        fi
+    done
+    current=("${faces[@]}")
+    click "${throw[@]}"
+    wait_for "the dice ${faces[*]}" dice_shown "${faces[@]}"
+}
+hold() { click $((25 + 50 * ($1 - 1))) 67; }
+write_cell() { click 60 "$(cell_y "$1")"; }
+pass_turn() {
+    click "${pass[@]}"
+    current=(0 0 0 0 0 0)
+}
+next_turn() { current=(0 0 0 0 0 0); }
+
+throw_dice ...... 1 1 1 1 2 3 && write_cell 1 && next_turn && pass_turn
+throw_dice ...... 2 2 2 2 3 5 && write_cell 2 && next_turn && pass_turn
+throw_dice ...... 3 3 3 3 1 2 && write_cell 3 && next_turn && pass_turn
+# Fours with a second throw: three fours held, the other three thrown again.
+throw_dice ...... 4 4 4 1 2 3
+hold 1 && hold 2 && hold 3
+snap held
+throw_dice xxx... 4 5 6
+write_cell 4 && next_turn && pass_turn
+throw_dice ...... 5 5 5 5 5 1 && write_cell 5 && next_turn && pass_turn
+throw_dice ...... 6 6 6 6 1 2 && write_cell 6 && next_turn
+click "${web_link_1[@]}"
+click "${web_link_2[@]}"
+pass_turn
+throw_dice ...... 6 5 4 3 2 1 && write_cell 7 && next_turn && pass_turn
+throw_dice ...... 1 2 2 5 5 5 && write_cell 8 && next_turn && pass_turn
+throw_dice ...... 1 1 1 2 2 6 && write_cell 9 && next_turn && pass_turn
+throw_dice ...... 1 1 3 3 6 6 && write_cell 10 && next_turn && pass_turn
+throw_dice ...... 3 3 3 3 5 5 && write_cell 11 && next_turn && pass_turn
+throw_dice ...... 4 4 4 6 6 6 && write_cell 12 && next_turn && pass_turn
+throw_dice ...... 6 6 6 6 6 6
+snap last-throw
+write_cell 13 # the sheet is full: the end of the game
+sleep 1
+snap end-of-game
+
+# --- The highscore: player 1 with 251 points + 25 banked throws = 276 in 14 throws:
+# round(19.71) = 20, 20 x 276 = 5520.
+click 270 300
+wait_size 400x300
+wait_for "the highscore" highscore_shown
+snap highscore
+
+# --- The e-mail form sends the result through the browser.
+click "${send[@]}"
+form=$(find_window "HIGHSCORE on-line")
+snap email-form "$form"
+xdotool mousemove --window "$form" 178 46 click 1
+typed "a+b@example.cz"
+set_clock 13:14:15.161
+snap email-typed "$form"
+xdotool mousemove --window "$form" 177 89 click 1
+for _ in $(seq 1 50); do
+    grep -q savescore.php.*check= "$work/opened.txt" && break
+    sleep 0.1
+done
+
+# --- Back to the menu, and out with the farewell.
+click "${back_to_menu[@]}"
+wait_for "the menu again" menu_shown
+click "${exit_button[@]}"
+wait_for "the farewell picture" farewell_shown
+snap farewell
+status=0
+for _ in $(seq 1 100); do
+    kill -0 "$game_pid" 2>/dev/null || break
+    sleep 0.1
+done
+wait "$game_pid" || status=$?
+game_pid=
+[[ $status -eq 0 ]] || fail "the game ended with exit code $status"
+
+# --- What reached the browser, in order.
+r=$("$dice" rand 13:14:15.161)
+check=$(printf '43%s5520%s%s' "Žofie Nová" 5b0d7e21c4 "$r" | iconv -f UTF-8 -t CP1250 | md5sum |
+    cut -d' ' -f1)
+expected=(
+    "file://$work/run/$rules"
+    "http://127.0.0.1:8043/savescore.php?gid=43"
+    "mailto:"
+    "http"
+    "http"
+    "http://127.0.0.1:8043/savescore.php?gid=43&player=%8Eofie%20Nov%E1&score=5520&email=a%2Bb%40example.cz&rand=$r&check=$check"
+)
+mapfile -t opened <"$work/opened.txt"
+[[ ${#opened[@]} -eq ${#expected[@]} ]] ||
+    fail "the browser was handed ${#opened[@]} addresses, not ${#expected[@]}: $(cat "$work/opened.txt")"
+for i in "${!expected[@]}"; do
+    [[ "${opened[$i]}" == "${expected[$i]}"* ]] ||
+        fail "address $((i + 1)) is \"${opened[$i]}\", expected \"${expected[$i]}\""
+done
+[[ "${opened[5]}" == "${expected[5]}" ]] || fail "the submission is \"${opened[5]}\""
+check_nothing_written
+echo "played a whole game in $language; screenshots in $shots"
