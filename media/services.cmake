@@ -7,6 +7,7 @@
 sixdice_library(sixdice_media_core
     SOURCES
         ${CMAKE_CURRENT_LIST_DIR}/ColourKey.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/DisplayScale.cpp
         ${CMAKE_CURRENT_LIST_DIR}/DocumentAddress.cpp
         ${CMAKE_CURRENT_LIST_DIR}/OutputChoice.cpp
         ${CMAKE_CURRENT_LIST_DIR}/Services.cpp

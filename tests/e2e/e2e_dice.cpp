@@ -77,6 +77,7 @@ int main(int argc, char** argv) {
         }
         return Moment(argv[2], faces);
     }
-    std::fprintf(stderr, "usage: e2e_dice moment HELD FACE...\n       e2e_dice rand HH:MM:SS.mmm\n");
+    std::fprintf(stderr,
+                 "usage: e2e_dice moment HELD FACE...\n       e2e_dice rand HH:MM:SS.mmm\n");
     return 2;
 }

@@ -92,8 +92,9 @@ int Region(char** argv) {
     const long differing =
         Differing(*shot, images->entries[std::size_t(index)].picture, 0, 0, x, y, w, h);
     if (differing != 0) {
-        std::fprintf(stderr, "the screenshot's %dx%d at (%d, %d) is not image %d: %ld pixels differ\n",
-                     w, h, x, y, index, differing);
+        std::fprintf(stderr,
+                     "the screenshot's %dx%d at (%d, %d) is not image %d: %ld pixels differ\n", w,
+                     h, x, y, index, differing);
         return 1;
     }
     return 0;
