@@ -1,4 +1,6 @@
 // Choosing the display scale.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/DisplayScale.h"
 
 #include <charconv>

@@ -1,5 +1,7 @@
 // The integer scale the game is shown at: chosen from the player's option, the environment or the
 // desktop, and reduced until the largest window fits the screen.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "media/MediaTypes.h"

@@ -60,3 +60,7 @@ std::optional<std::uint64_t> Temail::NextBlink(std::uint64_t) const {
 }
 
 } // namespace sixdice::scores
+
+namespace sixdice::scores {
+void Temail::Blink(std::uint64_t) {}
+} // namespace sixdice::scores

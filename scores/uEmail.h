@@ -51,8 +51,9 @@ public:
     std::string SendCaption() const;
     std::string LabelCaption() const;
 
-    // When the e-mail box's caret blinks next while the form is shown.
+    // When the e-mail box's caret blinks next while the form is shown, and showing the blink.
     std::optional<std::uint64_t> NextBlink(std::uint64_t now) const;
+    void Blink(std::uint64_t now);
 
 private:
     struct Form;

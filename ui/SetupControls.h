@@ -7,9 +7,9 @@
 #include "media/Canvas.h"
 #include "media/Events.h"
 #include "media/Shell.h"
+#include "media/widgets/WidgetGroup.h"
 
 #include <cstdint>
-#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,9 +22,6 @@ public:
     static constexpr int NameLimit = 10; // characters, not bytes
 
     explicit SetupControls(media::Shell& clipboard);
-    ~SetupControls();
-    SetupControls(const SetupControls&) = delete;
-    SetupControls& operator=(const SetupControls&) = delete;
 
     void SetCaptions(std::string_view addPlayer, std::string_view removePlayer);
     std::string AddCaption() const;
@@ -36,7 +33,8 @@ public:
     int NameLength(int box) const; // in characters
     void SetBoxVisible(int box, bool visible);
     bool BoxVisible(int box) const;
-    void FocusBox(int box);
+    // The program gives a box the focus (its text is then selected, as after Tab).
+    void FocusBox(int box, std::uint64_t now);
     // The name box with the keyboard focus (0 when a button or nothing has it).
     int FocusedBox() const;
 
@@ -59,19 +57,19 @@ public:
         bool removeClicked = false; // BMinus was activated
         int keyReleasedInBox = 0;   // 1..4: a key went up while that box had the focus
     };
-    // Mouse events by position (and the one being dragged), keys and text by focus.
+    // Mouse events by position (and the press being held), keys and text by focus, the window's
+    // focus changes.
     Outcome HandleEvent(const media::InputEvent& event, std::uint64_t now);
-    // True when the point lies on a visible control.
-    bool Covers(int x, int y) const;
 
     // Draws the visible controls (called while presenting, over a copy of the surface).
-    void Paint(media::Canvas& canvas, std::uint64_t now) const;
-    // When the caret blinks next (none while no box has the focus).
+    void Paint(media::Canvas& canvas, std::uint64_t now);
+    // When the caret blinks next (none while nothing blinks), and whether it has since the last
+    // painting.
     std::optional<std::uint64_t> NextBlink(std::uint64_t now) const;
+    bool BlinkDue(std::uint64_t now) const;
 
 private:
-    struct Widgets;
-    std::unique_ptr<Widgets> widgets_;
+    media::widgets::WidgetGroup group_;
 };
 
 } // namespace sixdice::ui

@@ -63,8 +63,20 @@ void Tmain::WindowDeactivated() {
 }
 
 std::optional<std::uint64_t> Tmain::TimeToNextTimer(std::uint64_t now) const {
-    return SleepUntilDeadline(now, musicOn_ ? MusicTickDeadline(now) : std::nullopt,
-                              passTimer_.Deadline());
+    std::optional<std::uint64_t> sleep = SleepUntilDeadline(
+        now, musicOn_ ? MusicTickDeadline(now) : std::nullopt, passTimer_.Deadline());
+    // The carets of the controls blink while a text box has the focus.
+    std::optional<std::uint64_t> blink;
+    if (email_.Visible()) {
+        blink = email_.NextBlink(now);
+    } else if (setup_.AnyVisible()) {
+        blink = setup_.NextBlink(now);
+    }
+    const std::optional<std::uint64_t> toBlink = SleepUntilDeadline(now, blink, std::nullopt);
+    if (toBlink && (!sleep || *toBlink < *sleep)) {
+        sleep = toBlink;
+    }
+    return sleep;
 }
 
 std::optional<std::uint64_t> Tmain::MusicTickDeadline(std::uint64_t now) const {
@@ -102,6 +114,11 @@ void Tmain::RunDueTimers(std::uint64_t now) {
     }
     if (passTimer_.Due(now)) {
         DXTimerTimer();
+    }
+    if (email_.Visible()) {
+        email_.Blink(now);
+    } else if (setup_.AnyVisible() && setup_.BlinkDue(now)) {
+        Present();
     }
 }
 

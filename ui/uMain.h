@@ -51,10 +51,6 @@ public:
     // caller presents once after a burst of them (what the player sees is the same).
     void HandleEvent(const media::InputEvent& event);
 
-    // A pointer movement over the main window: to a setup control that is under the pointer or
-    // being dragged, otherwise to the surface (DXDrawMouseMove without its present). The caller
-    // presents, so the message loop can present once after a burst of movements.
-    void PointerMoved(int x, int y);
     // A pointer movement over the surface: the position is kept for clicks, the hover marks run,
     // then the surface is presented.
     void DXDrawMouseMove(int x, int y);
@@ -91,7 +87,7 @@ public:
     void WindowDeactivated();
     // How long the message loop may sleep before a timer is due (none: until the next event).
     std::optional<std::uint64_t> TimeToNextTimer(std::uint64_t now) const;
-    // Runs whichever timers are due.
+    // Runs whichever timers are due, and shows the carets' blink.
     void RunDueTimers(std::uint64_t now);
     void DXTimerTimer();
 
@@ -145,9 +141,9 @@ private:
     void SurfacePointerMoved(int x, int y);
     void Mark(const ScreenTable& table, const ScreenArea& area);
     void Unmark(const ScreenTable& table);
-    // Setup controls.
+    // Setup controls: an event for them, and whether they took it.
+    bool HandleSetupControls(const media::InputEvent& event, std::uint64_t now);
     void UpdatePlayerBoxes();
-    void ShowSetupControls(bool shown);
 
     void SetFont(int points, media::Rgb colour);
     std::optional<std::uint64_t> MusicTickDeadline(std::uint64_t now) const;
@@ -167,7 +163,6 @@ private:
     bool closeAllowed_ = false;
     bool musicOn_ = false;
     bool closed_ = false;
-    bool pressOnControl_ = false; // the left button went down on a setup control
 
     SetupControls setup_;         // EPlayer1..EPlayer4, BPlus, BMinus
     scores::Highscore highscore_; // BestValue, BestName, ScoreSent

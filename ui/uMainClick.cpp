@@ -152,7 +152,7 @@ void Tmain::EnterSetup() {
     currentScreen_ = game::Screen::PlayerSetup;
     DrawImage(image::PlayerSetup, 0, 0);
     Present();
-    setup_.FocusBox(1);
+    setup_.FocusBox(1, services_.events().Ticks());
 }
 
 void Tmain::LeaveSetup() {

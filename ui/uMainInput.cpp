@@ -8,24 +8,27 @@ namespace sixdice::ui {
 
 void Tmain::HandleEvent(const media::InputEvent& event) {
     const std::uint64_t now = services_.events().Ticks();
-    switch (event.kind) {
-    case media::EventKind::FocusGained:
-        WindowActivated(now);
-        return;
-    case media::EventKind::FocusLost:
-        WindowDeactivated();
-        return;
-    default:
-        break;
-    }
     if (event.window == media::WindowId::Dialog) {
         if (email_.Visible()) {
             email_.HandleEvent(event);
         }
         return;
     }
-    // While the e-mail form is shown the main window takes no input at all.
-    if (email_.Visible()) {
+    switch (event.kind) {
+    case media::EventKind::FocusGained:
+        WindowActivated(now);
+        break;
+    case media::EventKind::FocusLost:
+        WindowDeactivated();
+        break;
+    default:
+        // While the e-mail form is shown the main window takes no input at all.
+        if (email_.Visible()) {
+            return;
+        }
+        break;
+    }
+    if (setup_.AnyVisible() && HandleSetupControls(event, now)) {
         return;
     }
     switch (event.kind) {
@@ -36,25 +39,19 @@ void Tmain::HandleEvent(const media::InputEvent& event) {
         return;
     case media::EventKind::MouseMove:
         // The caller presents once after a burst of movements.
-        PointerMoved(event.x, event.y);
+        SurfacePointerMoved(event.x, event.y);
         return;
     case media::EventKind::Click:
-        // A click that began on a control was the control's; the surface never sees it.
-        if (!pressOnControl_) {
-            DXDrawClick();
-        }
-        pressOnControl_ = false;
+        DXDrawClick();
         return;
     default:
-        break;
-    }
-    if (!setup_.AnyVisible()) {
+        // Presses, releases, keys and text without a control to take them are not the game's.
         return;
     }
+}
+
+bool Tmain::HandleSetupControls(const media::InputEvent& event, std::uint64_t now) {
     const SetupControls::Outcome outcome = setup_.HandleEvent(event, now);
-    if (event.kind == media::EventKind::MouseDown && event.button == 1) {
-        pressOnControl_ = outcome.taken;
-    }
     if (outcome.addClicked) {
         BPlusClick();
     }
@@ -64,25 +61,13 @@ void Tmain::HandleEvent(const media::InputEvent& event) {
     if (outcome.keyReleasedInBox != 0) {
         EPlayerKeyUp(outcome.keyReleasedInBox);
     }
-    if (outcome.changed || outcome.addClicked || outcome.removeClicked) {
+    // Controls paint over the surface, so what they changed shows with a present; a movement is
+    // presented by the caller.
+    if ((outcome.changed || outcome.addClicked || outcome.removeClicked) &&
+        event.kind != media::EventKind::MouseMove) {
         Present();
     }
-}
-
-void Tmain::PointerMoved(int x, int y) {
-    if (email_.Visible()) {
-        return;
-    }
-    if (setup_.AnyVisible()) {
-        media::InputEvent move;
-        move.kind = media::EventKind::MouseMove;
-        move.x = x;
-        move.y = y;
-        if (setup_.HandleEvent(move, services_.events().Ticks()).taken) {
-            return;
-        }
-    }
-    SurfacePointerMoved(x, y);
+    return outcome.taken;
 }
 
 } // namespace sixdice::ui

@@ -48,7 +48,7 @@ void Tmain::UpdatePlayerBoxes() {
             setup_.SetName(box, texts.defaultNames[std::size_t(box - 1)]);
         }
     }
-    setup_.FocusBox(state_.PlayerCount);
+    setup_.FocusBox(state_.PlayerCount, services_.events().Ticks());
 }
 
 void Tmain::EPlayerKeyUp(int box) {

@@ -141,8 +141,8 @@ public:
     int ImageCount() const override { return static_cast<int>(images_.entries.size()); }
 
     MediaError DrawImage(int index, int x, int y, int pattern) override {
-        s_.log_.Add("DrawImage " + std::to_string(index) + " " + std::to_string(x) + " " +
-                    std::to_string(y) + " " + std::to_string(pattern));
+        Log("DrawImage " + std::to_string(index) + " " + std::to_string(x) + " " +
+            std::to_string(y) + " " + std::to_string(pattern));
         if (index < 0 || index >= ImageCount()) {
             return "Image " + std::to_string(index) + " does not exist: the image list holds " +
                    std::to_string(ImageCount()) + " images";
@@ -157,16 +157,16 @@ public:
 
     void SetFont(const std::string& face, int points, Rgb colour) override {
         points_ = points;
-        s_.log_.Add("SetFont " + face + " " + std::to_string(points) + " " + ColourText(colour));
+        Log("SetFont " + face + " " + std::to_string(points) + " " + ColourText(colour));
     }
     void DrawText(int x, int y, const std::string& utf8) override {
-        s_.log_.Add("DrawText " + std::to_string(x) + " " + std::to_string(y) + " " + utf8);
+        Log("DrawText " + std::to_string(x) + " " + std::to_string(y) + " " + utf8);
     }
     int TextWidth(const std::string& utf8) override { return s_.textWidth_(utf8, points_); }
     int LineHeight() override { return LineHeightOf(points_); }
 
     void FillRect(const Rect& rect, Rgb colour) override {
-        s_.log_.Add("FillRect " + RectText(rect) + " " + ColourText(colour));
+        Log("FillRect " + RectText(rect) + " " + ColourText(colour));
         surface_.Fill(rect, colour);
     }
     void SetClip(const Rect& rect) override { surface_.clip = rect; }
@@ -177,10 +177,16 @@ public:
         ++presents_;
         s_.log_.Add("Present");
         if (overlay_) {
-            // The controls paint over the presented frame only; the surface stays as drawn.
+            // The controls paint over the presented frame only; the surface stays as drawn. Their
+            // drawing calls are not logged: the log is what the game drew.
             const Picture kept = surface_.pixels;
+            paintingOverlay_ = true;
             overlay_(*this);
+            paintingOverlay_ = false;
+            presented_ = surface_.pixels;
             surface_.pixels = kept;
+        } else {
+            presented_ = surface_.pixels;
         }
     }
     int PresentCount() const override { return presents_; }
@@ -199,12 +205,19 @@ public:
     }
 
     ImageList images_;
+    Picture presented_; // the last presented frame, controls included
 
 private:
+    void Log(std::string line) {
+        if (!paintingOverlay_)
+            s_.log_.Add(std::move(line));
+    }
+
     RecordingServices& s_;
     SoftwareSurface surface_;
     int points_ = 8;
     int presents_ = 0;
+    bool paintingOverlay_ = false;
     std::function<void(Canvas&)> overlay_;
     std::function<void()> restore_;
 };
@@ -568,6 +581,9 @@ const ImageList& RecordingServices::images() const {
 }
 const SoundList& RecordingServices::sounds() const {
     return parts_->sound.sounds_;
+}
+const Picture& RecordingServices::PresentedFrame() const {
+    return parts_->graphics.presented_;
 }
 int RecordingServices::PointerHideCount() const {
     return parts_->pointer.hidden_;

@@ -88,6 +88,8 @@ public:
     const ImageList& images() const;
     const SoundList& sounds() const;
     int PointerHideCount() const;
+    // The last presented frame: the surface with the controls painted over it.
+    const Picture& PresentedFrame() const;
 
 private:
     friend class RecWindow;

@@ -1,4 +1,6 @@
 // The display scale: its sources in order, the values refused, the reduction to fit the screen.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/DisplayScale.h"
 
 #include <gtest/gtest.h>
