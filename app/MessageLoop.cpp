@@ -54,7 +54,7 @@ void RunMessageLoop(ui::Tmain& tmain, media::Services& services, const LoopOptio
         // presented once.
         bool moved = false;
         while (event && event->kind == media::EventKind::MouseMove &&
-               event->window == media::WindowId::Main) {
+               event->window == media::EventWindow::Main) {
             tmain.HandleEvent(*event);
             moved = true;
             event = events.WaitEvent(0);

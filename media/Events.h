@@ -10,14 +10,14 @@
 namespace sixdice::media {
 
 enum class EventKind {
-    MouseMove,    // x, y in surface pixels
+    MouseMove,    // x, y in surface pixels (the dialog's: in its client pixels)
     MouseDown,    // button, x, y, clicks
     MouseUp,      // button, x, y, clicks
     Click,        // after a left MouseUp whose press was also over the window; x, y of the release
     KeyDown,      // key, modifiers
     KeyUp,        // key, modifiers
     TextInput,    // text (UTF-8) typed
-    CloseRequest, // the window's close button, the system menu or the platform's close key
+    CloseRequest, // the window's close box, the system menu or the platform's close key
     FocusGained,  // the program became the active application
     FocusLost,
 };
@@ -50,12 +50,13 @@ struct Modifiers {
     friend bool operator==(const Modifiers&, const Modifiers&) = default;
 };
 
-// Which window an event belongs to: the main window or the modal dialog shown over it.
-enum class WindowId { Main, Dialog };
+// Which window an event belongs to: the main window, or the open dialog (media/Dialog.h). Events
+// of the program as a whole (a quit signal) count as the main window's.
+enum class EventWindow { Main, Dialog };
 
 struct InputEvent {
     EventKind kind = EventKind::MouseMove;
-    WindowId window = WindowId::Main;
+    EventWindow window = EventWindow::Main;
     int x = 0;
     int y = 0;
     int button = 0; // 1 left, 2 middle, 3 right

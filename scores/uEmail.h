@@ -57,6 +57,8 @@ public:
 
 private:
     struct Form;
+    void Close();
+    void Repaint();
     media::Services& services_;
     Highscore& highscore_;
     game::Random& random_;

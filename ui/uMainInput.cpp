@@ -8,7 +8,7 @@ namespace sixdice::ui {
 
 void Tmain::HandleEvent(const media::InputEvent& event) {
     const std::uint64_t now = services_.events().Ticks();
-    if (event.window == media::WindowId::Dialog) {
+    if (event.window == media::EventWindow::Dialog) {
         if (email_.Visible()) {
             email_.HandleEvent(event);
         }

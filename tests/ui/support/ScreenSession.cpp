@@ -37,7 +37,7 @@ ScreenSession::ScreenSession(game::Language language, std::vector<std::string> s
 
 void ScreenSession::Handle(const media::InputEvent& event) {
     tmain_->HandleEvent(event);
-    if (event.kind == media::EventKind::MouseMove && event.window == media::WindowId::Main) {
+    if (event.kind == media::EventKind::MouseMove && event.window == media::EventWindow::Main) {
         tmain_->Present();
     }
 }
