@@ -195,6 +195,7 @@ public:
     media::Shell& shell() override { return inner_->shell(); }
     media::MessageBox& messageBox() override { return inner_->messageBox(); }
     media::EventSource& events() override { return inner_->events(); }
+    media::Dialog& dialog() override { return inner_->dialog(); }
 
 private:
     class StartOnly final : public media::Sound {
