@@ -2,7 +2,7 @@
 # End-to-end play-through of the real game in a real X server, driven by xdotool like a player:
 # the menu's links, the player setup (players added and removed, names typed with Czech letters,
 # a space and a full ten-character name), a whole two-player game with throws, holds, writes and
-# passes to its end, the highscore, the e-mail form and the address it hands to the browser, back
+# passes to its end, the highscore, the e-mail form and the address it hands to the desktop, back
 # to the menu and the exit with its farewell. The dice follow the clock, so the test sets the
 # clock (faketime) before every throw and checks the dice the screen shows. Screenshots of every
 # screen are kept in $SIXDICE_E2E_SHOTS (default: a folder in $TMPDIR) for a person to look at.
@@ -38,26 +38,29 @@ fail() {
     exit 1
 }
 
-# The browser: a stand-in that writes down every address the desktop hands it.
+# The desktop's "open": a stand-in first on the game's PATH writes down every address it is
+# handed, instead of starting a browser or mail program.
 mkdir "$work/bin"
-cat >"$work/bin/browser" <<EOF
-#!/bin/sh
-printf '%s\n' "\$1" >>"$work/opened.txt"
-EOF
-chmod +x "$work/bin/browser"
+printf '#!/bin/sh\nprintf "%%s\\n" "$1" >>"%s"\n' "$work/opened.txt" >"$work/bin/xdg-open"
+chmod +x "$work/bin/xdg-open"
 : >"$work/opened.txt"
 
 # The clock the dice are thrown by: frozen at what the file says, re-read at every look.
 faketime_library=$(ls /usr/lib/*/faketime/libfaketime.so.1 2>/dev/null | head -n1 || true)
 [[ -n "$faketime_library" ]] || fail "libfaketime is not installed"
 clock="$work/clock.txt"
-set_clock() { printf '2026-12-08 %s\n' "$1" >"$clock"; }
+# Written whole and then renamed into place, so the game never reads a half-written file. The
+# half millisecond more keeps faketime's fraction, read as a binary number, in its millisecond.
+set_clock() {
+    printf '2026-12-08 %s5\n' "$1" >"$clock.new"
+    mv -f "$clock.new" "$clock"
+}
 set_clock 12:00:00.000
 
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0:verify_asan_link_order=0"
 (
     cd "$work/run"
-    export BROWSER="$work/bin/browser" SIXDICE_SCORE_SERVER=http://127.0.0.1:8043 TZ=UTC
+    export PATH="$work/bin:$PATH" SIXDICE_SCORE_SERVER=http://127.0.0.1:8043 TZ=UTC
     export LD_PRELOAD="$faketime_library" FAKETIME_TIMESTAMP_FILE="$clock" FAKETIME_NO_CACHE=1 \
         FAKETIME_DONT_FAKE_MONOTONIC=1
     exec "$game"
