@@ -108,7 +108,7 @@ background:radial-gradient(ellipse at 50% 25%,rgb(0,128,0) 0%,rgb(0,64,0) 55%,#0
 header{display:flex;align-items:center;gap:.75rem;margin-bottom:1.1rem}
 .die{width:3.2rem;height:3.2rem;flex:none;transform:rotate(-8deg);filter:drop-shadow(2px 3px 2px rgba(0,0,0,.55))}
 .heading{flex:1;min-width:0}
-h1{margin:0;font-size:clamp(1.9rem,8vw,2.9rem);font-weight:900;line-height:1.05;color:#f3c342;
+h1{margin:-.15em 0 0;padding-top:.15em;font-size:clamp(1.9rem,8vw,2.9rem);font-weight:900;line-height:1.05;color:#f3c342;
 background:linear-gradient(#fff3b0,#f3c342 50%,#b97d12);-webkit-background-clip:text;background-clip:text;
 -webkit-text-fill-color:transparent;-webkit-text-stroke:1px #2a1600;filter:drop-shadow(2px 2px 0 rgba(0,20,0,.55))}
 .sub{margin:.15rem 0 0;color:#cfe8b8;font-weight:700}

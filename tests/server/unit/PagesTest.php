@@ -73,6 +73,21 @@ final class PagesTest extends TestCase
         self::assertStringContainsString('<td class="date">2. 1. 2026</td>', $czech->body);
     }
 
+    public function testAResultBelowTheFirstHundredIsShownUnderThem(): void
+    {
+        for ($i = 1; $i <= 100; ++$i) {
+            $this->get(self::submission("p$i", 1000 + $i, $i), peer: "198.51.100.$i");
+        }
+        $answer = $this->get(self::submission('last', 5, 999));
+        self::assertSame(100, substr_count($answer->body, '<tr><td class="num">'));
+        self::assertStringContainsString('<tr class="gap"><td colspan="4">…</td></tr><tr class="mine" id="mine"><td class="num">101</td><td class="name">last</td>', $answer->body);
+        self::assertStringContainsString('The table shows the first 100 places; your result is below them.', $answer->body);
+        self::assertStringContainsString('rank 101.', $answer->body);
+        $json = json_decode($this->get(self::submission('last', 5, 999) . '&format=json')->body, true);
+        self::assertCount(100, $json['results']);
+        self::assertSame(101, $json['submitted']['rank']);
+    }
+
     public function testJsonGivesTheSameRowsAndNoAddresses(): void
     {
         $this->get(self::submission('Čeněk', 840, 9999));
