@@ -41,6 +41,8 @@ table_test_init() {
     chmod 755 "$TABLE_TEST_DIR"
     trap table_cleanup EXIT
     trap 'exit 130' INT TERM
+    # A command that fails under `set -e` says which it was.
+    trap 'echo "failed (exit $?) at ${BASH_SOURCE[0]}:$LINENO: $BASH_COMMAND" >&2' ERR
 }
 
 table_cleanup() {
@@ -78,9 +80,8 @@ postgres_bin() {
 }
 
 postgres_start() {
-    local bin port cluster=$TABLE_TEST_DIR/postgres options=() option
+    local bin port cluster=$TABLE_TEST_DIR/postgres options=() option attempt
     bin=$(postgres_bin)
-    port=$(free_port)
     mkdir "$cluster"
     [[ $(id -u) -ne 0 ]] || chown "$(as_postgres_owner id -un)" "$cluster"
     as_postgres_owner "$bin/initdb" -D "$cluster/data" -U sixdice --auth=trust -E UTF8 \
@@ -92,32 +93,45 @@ postgres_start() {
         options+=("$option")
     done
     table_cleanups+=("as_postgres_owner '$bin/pg_ctl' -D '$cluster/data' -m immediate stop")
-    as_postgres_owner "$bin/pg_ctl" -D "$cluster/data" -l "$cluster/server.log" -w -t 30 \
-        -o "-p $port -k $cluster -c listen_addresses=127.0.0.1 ${options[*]}" start >/dev/null || {
+    for attempt in 1 2 3; do
+        port=$(free_port)
+        as_postgres_owner "$bin/pg_ctl" -D "$cluster/data" -l "$cluster/server.log" -w -t 30 \
+            -o "-p $port -k $cluster -c listen_addresses=127.0.0.1 ${options[*]}" start >/dev/null && break
+        grep -q 'could not bind' "$cluster/server.log" && ((attempt < 3)) && continue
         cat "$cluster/server.log" >&2
         return 1
-    }
+    done
     as_postgres_owner "$bin/createdb" -h 127.0.0.1 -p "$port" -U sixdice sixdice
     POSTGRES_DSN="pgsql:host=127.0.0.1;port=$port;dbname=sixdice;user=sixdice"
 }
 
 server_start() {
-    local port setting
-    port=$(free_port)
+    local port setting attempt
     SERVER_ENV=(SIXDICE_SERVER_DATA_DIR="$TABLE_TEST_DIR/data")
     for setting in "$@"; do
         SERVER_ENV+=("$setting")
     done
     SERVER_LOG=$TABLE_TEST_DIR/server.log
-    env "${SERVER_ENV[@]}" "$table_repo_dir/server/run" --listen "127.0.0.1:$port" \
-        --data "$TABLE_TEST_DIR/data" --workers "${SERVER_WORKERS:-3}" >"$SERVER_LOG" 2>&1 &
-    SERVER_PID=$!
     table_cleanups+=("server_stop")
-    SERVER_BASE=http://127.0.0.1:$port
-    for _ in $(seq 1 100); do
-        "$table_repo_dir/server/run" --answering "127.0.0.1:$port" && return 0
-        kill -0 "$SERVER_PID" 2>/dev/null || break
-        sleep 0.1
+    # A free port can be taken by another process before the server binds it: then another one.
+    for attempt in 1 2 3; do
+        port=$(free_port)
+        env "${SERVER_ENV[@]}" "$table_repo_dir/server/run" --listen "127.0.0.1:$port" \
+            --data "$TABLE_TEST_DIR/data" --workers "${SERVER_WORKERS:-3}" >"$SERVER_LOG" 2>&1 &
+        SERVER_PID=$!
+        SERVER_BASE=http://127.0.0.1:$port
+        for _ in $(seq 1 100); do
+            if ! kill -0 "$SERVER_PID" 2>/dev/null; then
+                break
+            fi
+            if "$table_repo_dir/server/run" --answering "127.0.0.1:$port"; then
+                # Ours, not another program that took the port.
+                grep -q "Development Server (http://127.0.0.1:$port) started" "$SERVER_LOG" && return 0
+            fi
+            sleep 0.1
+        done
+        server_stop
+        grep -q 'Address already in use' "$SERVER_LOG" || break
     done
     echo "the table's server did not start:" >&2
     cat "$SERVER_LOG" >&2
@@ -201,7 +215,7 @@ count_colour() {
 
 deployment_start() {
     local settings=$1 site_sed=${2:-} deploy=$table_repo_dir/server/deploy root user group fpm port
-    local fpm_options
+    local fpm_options attempt temp
     root=$TABLE_TEST_DIR/${3:-deploy}
     DEPLOY_ROOT=$root
     DEPLOY_PIDS=()
@@ -229,12 +243,8 @@ deployment_start() {
     DEPLOY_PIDS+=($!)
     table_cleanups+=("kill -TERM $!; wait $!")
 
-    # nginx with a private prefix: the site as shipped, on a free loopback port.
-    port=$(free_port)
-    sed -e "s|listen 80;|listen 127.0.0.1:$port;|" -e '/listen \[::\]:80;/d' \
-        -e "s|/srv/sixdice-server|$table_repo_dir/server|g" -e "s|/etc/sixdice-server|$root/etc|g" \
-        -e "s|/run/php/sixdice-server.sock|$root/fpm.sock|" -e "s|/var/log/nginx|$root/log|g" \
-        -e "$site_sed" "$deploy/nginx-site.conf" >"$root/nginx/site.conf"
+    # nginx with a private prefix: the site as shipped, on a free loopback port (another one when
+    # some other process took it first).
     cp /etc/nginx/fastcgi_params "$root/nginx/"
     {
         [[ $(id -u) -ne 0 ]] || echo "user $user $group;"
@@ -247,15 +257,29 @@ deployment_start() {
         echo "    include site.conf;"
         echo "}"
     } >"$root/nginx/nginx.conf"
-    nginx -p "$root/nginx" -c "$root/nginx/nginx.conf" -t -q || return 1
-    nginx -p "$root/nginx" -c "$root/nginx/nginx.conf" &
-    DEPLOY_PIDS+=($!)
-    table_cleanups+=("kill -TERM $!; wait $!")
-
-    DEPLOY_BASE=http://127.0.0.1:$port
-    for _ in $(seq 1 100); do
-        [[ -S $root/fpm.sock ]] && "$table_repo_dir/server/run" --answering "127.0.0.1:$port" && return 0
-        sleep 0.1
+    for attempt in 1 2 3; do
+        port=$(free_port)
+        sed -e "s|listen 80;|listen 127.0.0.1:$port;|" -e '/listen \[::\]:80;/d' \
+            -e "s|/srv/sixdice-server|$table_repo_dir/server|g" -e "s|/etc/sixdice-server|$root/etc|g" \
+            -e "s|/run/php/sixdice-server.sock|$root/fpm.sock|" -e "s|/var/log/nginx|$root/log|g" \
+            -e "$site_sed" "$deploy/nginx-site.conf" >"$root/nginx/site.conf"
+        nginx -p "$root/nginx" -c "$root/nginx/nginx.conf" -t -q || return 1
+        nginx -p "$root/nginx" -c "$root/nginx/nginx.conf" &
+        local nginx_pid=$!
+        DEPLOY_BASE=http://127.0.0.1:$port
+        for _ in $(seq 1 100); do
+            kill -0 "$nginx_pid" 2>/dev/null || break
+            if [[ -S $root/fpm.sock ]] && [[ -s $root/nginx.pid ]] &&
+                "$table_repo_dir/server/run" --answering "127.0.0.1:$port"; then
+                DEPLOY_PIDS+=("$nginx_pid")
+                table_cleanups+=("kill -TERM $nginx_pid; wait $nginx_pid")
+                return 0
+            fi
+            sleep 0.1
+        done
+        kill -TERM "$nginx_pid" 2>/dev/null || true
+        wait "$nginx_pid" 2>/dev/null || true
+        grep -q 'Address already in use' "$root/log/nginx-main.log" || break
     done
     echo "nginx and PHP-FPM did not come up" >&2
     tail -20 "$root"/log/* >&2
