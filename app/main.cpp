@@ -46,7 +46,8 @@ int main(int argc, char** argv) {
 
     media::ServicesResult started = media::CreateSdlServices(serviceOptions);
     if (!started.services) {
-        std::fprintf(stderr, "%s\n", started.error.c_str());
+        media::ShowErrorWithoutServices(serviceOptions.applicationTitle, started.error,
+                                        serviceOptions.headless);
         return 1;
     }
     const int exitCode = app::RunGame(*started.services, loopOptions);

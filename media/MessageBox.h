@@ -1,4 +1,4 @@
-// The standard error message box (its text also goes to standard error).
+// The error message box: the text on standard error, then in a modal box of the game's own.
 // SPDX-FileCopyrightText: 2026 The Six Dice authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
@@ -10,7 +10,8 @@ namespace sixdice::media {
 class MessageBox {
 public:
     virtual ~MessageBox() = default;
-    // Shows the text and waits until the player dismisses it.
+    // Writes the text to standard error, shows it (UTF-8, several lines, wrapped to fit) and waits
+    // until the player dismisses the box. In headless mode only standard error gets it.
     virtual void ShowError(const std::string& utf8) = 0;
 };
 

@@ -55,9 +55,12 @@ struct ServicesResult {
 // Only one instance may exist at a time. Defined in the SDL build (sixdice_media_sdl).
 ServicesResult CreateSdlServices(const ServiceOptions& options);
 
-// The standard error message box for failures before (or instead of) the services: the text on
-// standard error and, unless headless was requested, in a message box. Defined in the SDL build.
-void ShowErrorWithoutServices(const std::string& title, const std::string& utf8);
+// The error message box for failures before (or instead of) the services: the text on standard
+// error and, unless headless (or SIXDICE_HEADLESS=1), in the game's own message box, for which it
+// starts SDL's video and fonts by itself; without a display, standard error only. Defined in the
+// SDL build.
+void ShowErrorWithoutServices(const std::string& title, const std::string& utf8,
+                              bool headless = false);
 
 // True when SIXDICE_HEADLESS is set to 1 in the environment.
 bool HeadlessRequested();

@@ -45,6 +45,7 @@ if(SIXDICE_WITH_SDL AND TARGET sixdice_listfile)
             ${CMAKE_CURRENT_LIST_DIR}/sdl/FontLocator.cpp
             ${CMAKE_CURRENT_LIST_DIR}/sdl/SdlDesktop.cpp
             ${CMAKE_CURRENT_LIST_DIR}/sdl/SdlDialog.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/sdl/SdlErrorBox.cpp
             ${CMAKE_CURRENT_LIST_DIR}/sdl/SdlEvents.cpp
             ${CMAKE_CURRENT_LIST_DIR}/sdl/SdlFormWindow.cpp
             ${CMAKE_CURRENT_LIST_DIR}/sdl/SdlGraphics.cpp
@@ -56,8 +57,8 @@ if(SIXDICE_WITH_SDL AND TARGET sixdice_listfile)
             ${CMAKE_CURRENT_LIST_DIR}/sdl/SdlWindow.cpp
             ${CMAKE_CURRENT_LIST_DIR}/sdl/SdlWindowIcon.cpp
             ${CMAKE_CURRENT_LIST_DIR}/sdl/SurfaceCanvas.cpp
-        DEPS sixdice_media_interfaces SDL2::SDL2 SDL2_mixer::SDL2_mixer SDL2_ttf::SDL2_ttf
-             Fontconfig::Fontconfig)
+        DEPS sixdice_media_interfaces sixdice_widgets SDL2::SDL2 SDL2_mixer::SDL2_mixer
+             SDL2_ttf::SDL2_ttf Fontconfig::Fontconfig)
 endif()
 
 # The window icon: the artwork's icon source rendered into a header the build compiles in.

@@ -1,11 +1,10 @@
-// The desktop side of the services: cursor visibility and shape, opening URLs, error boxes.
+// The desktop side of the services: cursor visibility and shape, opening URLs, the clipboard.
 // SPDX-FileCopyrightText: 2026 The Six Dice authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/sdl/SdlDesktop.h"
 
 #include "media/DocumentAddress.h"
 
-#include <cstdio>
 #include <filesystem>
 
 namespace sixdice::media::sdl {
@@ -60,17 +59,6 @@ std::string SdlShell::ClipboardText() const {
 void SdlShell::SetClipboardText(const std::string& utf8) {
     if (SDL_SetClipboardText(utf8.c_str()) != 0)
         ReportSdlError("SDL_SetClipboardText");
-}
-
-void SdlMessageBox::ShowError(const std::string& utf8) {
-    std::fprintf(stderr, "%s\n", utf8.c_str());
-    std::fflush(stderr);
-    if (headless_)
-        return;
-    SDL_Window* owner =
-        owner_ && (SDL_GetWindowFlags(owner_) & SDL_WINDOW_SHOWN) ? owner_ : nullptr;
-    if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, title_.c_str(), utf8.c_str(), owner) != 0)
-        ReportSdlError("SDL_ShowSimpleMessageBox");
 }
 
 } // namespace sixdice::media::sdl

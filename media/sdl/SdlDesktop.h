@@ -1,9 +1,8 @@
-// Pointer, shell and message box over SDL.
+// Pointer and shell over SDL.
 // SPDX-FileCopyrightText: 2026 The Six Dice authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "media/MessageBox.h"
 #include "media/Pointer.h"
 #include "media/Shell.h"
 #include "media/sdl/SdlHandles.h"
@@ -42,18 +41,6 @@ public:
     void SetClipboardText(const std::string& utf8) override;
 
 private:
-    bool headless_;
-};
-
-class SdlMessageBox final : public MessageBox {
-public:
-    SdlMessageBox(std::string title, SDL_Window* owner, bool headless)
-        : title_(std::move(title)), owner_(owner), headless_(headless) {}
-    void ShowError(const std::string& utf8) override;
-
-private:
-    std::string title_;
-    SDL_Window* owner_;
     bool headless_;
 };
 

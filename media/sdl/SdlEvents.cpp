@@ -140,55 +140,66 @@ std::optional<InputEvent> SdlEvents::Translate(const SDL_Event& e) {
         graphics_.RecreateTextures();
         return std::nullopt;
     }
-    Uint32 windowId = 0;
-    switch (e.type) {
-    case SDL_WINDOWEVENT:
-        windowId = e.window.windowID;
-        break;
-    case SDL_MOUSEMOTION:
-        windowId = e.motion.windowID;
-        break;
-    case SDL_MOUSEBUTTONDOWN:
-    case SDL_MOUSEBUTTONUP:
-        windowId = e.button.windowID;
-        break;
-    case SDL_KEYDOWN:
-    case SDL_KEYUP:
-        windowId = e.key.windowID;
-        break;
-    case SDL_TEXTINPUT:
-        windowId = e.text.windowID;
-        break;
-    default:
+    const std::optional<Uint32> windowId = WindowIdOf(e);
+    if (!windowId)
         return std::nullopt;
-    }
-    const std::optional<EventWindow> window = WindowOf(windowId);
+    const std::optional<EventWindow> window = WindowOf(*windowId);
     if (!window)
         return std::nullopt;
     out.window = *window;
     bool& leftPressed = leftPressed_[*window == EventWindow::Main ? 0 : 1];
 
-    switch (e.type) {
-    case SDL_WINDOWEVENT:
-        switch (e.window.event) {
-        case SDL_WINDOWEVENT_CLOSE:
-            out.kind = EventKind::CloseRequest;
-            return out;
-        case SDL_WINDOWEVENT_FOCUS_GAINED:
-            out.kind = EventKind::FocusGained;
-            return out;
-        case SDL_WINDOWEVENT_FOCUS_LOST:
-            out.kind = EventKind::FocusLost;
-            return out;
-        case SDL_WINDOWEVENT_EXPOSED:
-            if (*window == EventWindow::Main)
-                graphics_.Repaint();
-            else
-                dialog_.Repaint();
+    if (e.type != SDL_WINDOWEVENT) {
+        std::optional<InputEvent> input = TranslateInput(e);
+        if (!input)
             return std::nullopt;
-        default:
-            return std::nullopt;
+        input->window = *window;
+        if (input->button == SDL_BUTTON_LEFT) {
+            if (input->kind == EventKind::MouseDown) {
+                leftPressed = true;
+            } else if (input->kind == EventKind::MouseUp && leftPressed) {
+                leftPressed = false;
+                InputEvent click = *input;
+                click.kind = EventKind::Click;
+                pending_.push_back(click);
+            }
         }
+        return input;
+    }
+    switch (e.window.event) {
+    case SDL_WINDOWEVENT_CLOSE:
+        out.kind = EventKind::CloseRequest;
+        return out;
+    case SDL_WINDOWEVENT_FOCUS_GAINED:
+        out.kind = EventKind::FocusGained;
+        return out;
+    case SDL_WINDOWEVENT_FOCUS_LOST:
+        out.kind = EventKind::FocusLost;
+        return out;
+    case SDL_WINDOWEVENT_EXPOSED:
+        if (*window == EventWindow::Main)
+            graphics_.Repaint();
+        else
+            dialog_.Repaint();
+        return std::nullopt;
+    default:
+        return std::nullopt;
+    }
+}
+
+void SdlEvents::DuringModal(const SDL_Event& e) {
+    // A press that began before the box never becomes a click after it.
+    leftPressed_[0] = leftPressed_[1] = false;
+    const std::optional<InputEvent> translated = Translate(e);
+    if (translated &&
+        (translated->kind == EventKind::CloseRequest ||
+         translated->kind == EventKind::FocusGained || translated->kind == EventKind::FocusLost))
+        pending_.push_back(*translated);
+}
+
+std::optional<InputEvent> TranslateInput(const SDL_Event& e) {
+    InputEvent out;
+    switch (e.type) {
     case SDL_MOUSEMOTION:
         out.kind = EventKind::MouseMove;
         out.x = e.motion.x;
@@ -201,16 +212,6 @@ std::optional<InputEvent> SdlEvents::Translate(const SDL_Event& e) {
         out.y = e.button.y;
         out.button = e.button.button;
         out.clicks = e.button.clicks;
-        if (e.button.button == SDL_BUTTON_LEFT) {
-            if (e.type == SDL_MOUSEBUTTONDOWN) {
-                leftPressed = true;
-            } else if (leftPressed) {
-                leftPressed = false;
-                InputEvent click = out;
-                click.kind = EventKind::Click;
-                pending_.push_back(click);
-            }
-        }
         return out;
     case SDL_KEYDOWN:
     case SDL_KEYUP:
@@ -218,10 +219,31 @@ std::optional<InputEvent> SdlEvents::Translate(const SDL_Event& e) {
         out.key = KeyOf(e.key.keysym.sym);
         out.modifiers = ModifiersOf(e.key.keysym.mod);
         return out;
-    default: // SDL_TEXTINPUT
+    case SDL_TEXTINPUT:
         out.kind = EventKind::TextInput;
         out.text = e.text.text;
         return out;
+    default:
+        return std::nullopt;
+    }
+}
+
+std::optional<Uint32> WindowIdOf(const SDL_Event& e) {
+    switch (e.type) {
+    case SDL_WINDOWEVENT:
+        return e.window.windowID;
+    case SDL_MOUSEMOTION:
+        return e.motion.windowID;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+        return e.button.windowID;
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+        return e.key.windowID;
+    case SDL_TEXTINPUT:
+        return e.text.windowID;
+    default:
+        return std::nullopt;
     }
 }
 

@@ -12,6 +12,13 @@
 
 namespace sixdice::media::sdl {
 
+// The input part of an SDL event (mouse, keys, text) in the game's terms, not yet tagged with a
+// window; none for every other kind of event.
+std::optional<InputEvent> TranslateInput(const SDL_Event& e);
+
+// The window an SDL event belongs to; none for events of no window (quit, device changes).
+std::optional<Uint32> WindowIdOf(const SDL_Event& e);
+
 class SdlEvents final : public EventSource {
 public:
     SdlEvents(SDL_Window* window, SdlWindow& owner, SdlGraphics& graphics, SdlDialog& dialog,
@@ -20,6 +27,11 @@ public:
     std::optional<InputEvent> WaitEvent(int timeoutMs) override;
     std::uint64_t Ticks() const override { return SDL_GetTicks64() - start_; }
     void Delay(int milliseconds) override;
+
+    // An event that arrived while a modal message box waited in its own loop: uncovered windows
+    // are repainted at once, close requests and focus changes are kept for the game, input is
+    // dropped (the box is modal).
+    void DuringModal(const SDL_Event& e);
 
 private:
     // The event for the game, or nothing when SDL's event was handled here or is of no interest.

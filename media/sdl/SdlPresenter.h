@@ -16,25 +16,31 @@ namespace sixdice::media::sdl {
 class SdlPresenter {
 public:
     // Creates the window's renderer: accelerated (with vsync when asked) unless
-    // `softwareRenderer`, and software when nothing better exists. In headless mode a present does
+    // `softwareRenderer`, and software when nothing better exists; where no renderer can be made
+    // at all, frames are copied onto the window's own surface. In headless mode a present does
     // everything but the final flip.
     SdlPresenter(SDL_Window* window, bool headless, bool softwareRenderer, bool vsync);
-    // Empty when the renderer exists, else the failure's text.
+    // Empty when frames can be shown, else the failure's text.
     const std::string& Failure() const { return failure_; }
 
     // Makes the texture anew for frames of this size; false (reported) when it cannot.
     bool Prepare(Size size);
     // Uploads the frame into the texture (made anew when its size changed) and shows it.
-    void Show(const SDL_Surface& frame);
+    void Show(SDL_Surface& frame);
     // Shows the last uploaded frame again (the window was uncovered).
     void Repaint();
 
 private:
+    // Without a renderer: the frame blitted onto the window surface and that surface updated.
+    void ShowOnWindowSurface(SDL_Surface& frame);
+
+    SDL_Window* window_;
     bool headless_;
     std::string failure_;
     SdlPtr<SDL_Renderer> renderer_;
     SdlPtr<SDL_Texture> texture_;
     Size textureSize_;
+    SdlPtr<SDL_Surface> lastFrame_; // what the window surface shows, for a repaint
 };
 
 } // namespace sixdice::media::sdl

@@ -5,6 +5,7 @@
 #include "media/Services.h"
 #include "media/sdl/SdlDesktop.h"
 #include "media/sdl/SdlDialog.h"
+#include "media/sdl/SdlErrorBox.h"
 #include "media/sdl/SdlEvents.h"
 #include "media/sdl/SdlGraphics.h"
 #include "media/sdl/SdlMusic.h"
@@ -12,7 +13,7 @@
 #include "media/sdl/SdlWindow.h"
 #include "media/sdl/SdlWindowIcon.h"
 
-#include <cstdio>
+#include <cstdlib>
 
 namespace sixdice::media {
 
@@ -93,6 +94,18 @@ private:
     bool audio_ = false;
 };
 
+// Without a GPU, OpenGL is Mesa's software rasteriser, which costs a large part of start-up and
+// of every present; SDL's software renderer draws the same pixels. SDL_RENDER_DRIVER in the
+// environment still picks a renderer of the user's choice. Sets the hint SDL reads for window
+// surfaces and returns the choice.
+bool ChooseSoftwareRenderer(bool headless, const OutputFacts& outputs) {
+    const bool software =
+        headless || (PreferSoftwareRenderer(outputs) && !SDL_GetHint(SDL_HINT_RENDER_DRIVER));
+    if (software)
+        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    return software;
+}
+
 class SdlServices final : public Services {
 public:
     // Members are destroyed in reverse order: the services first, SDL itself last.
@@ -136,13 +149,33 @@ public:
 } // namespace
 } // namespace sdl
 
-void ShowErrorWithoutServices(const std::string& title, const std::string& utf8) {
-    std::fprintf(stderr, "%s\n", utf8.c_str());
-    std::fflush(stderr);
-    if (HeadlessRequested())
+void ShowErrorWithoutServices(const std::string& title, const std::string& utf8, bool headless) {
+    using namespace sdl;
+    WriteToStandardError(utf8);
+    if (headless || HeadlessRequested())
         return;
-    // Works before SDL_Init and without a window; fails quietly where there is no display.
-    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, title.c_str(), utf8.c_str(), nullptr);
+    // SDL's video and the font engine just for the box; where there is no display, standard
+    // error is all there is (SDL would otherwise take its invisible "offscreen" driver).
+    const auto set = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value && *value;
+    };
+    if (!set("DISPLAY") && !set("WAYLAND_DISPLAY") && !set("SDL_VIDEODRIVER"))
+        return;
+    const bool softwareRenderer =
+        ChooseSoftwareRenderer(false, ProbeOutputs(MachineOutputPlaces()));
+    if (SDL_Init(SDL_INIT_VIDEO) != 0)
+        return;
+    if (TTF_Init() == 0) {
+        {
+            // The fonts close before the font engine stops.
+            FontCache fonts;
+            SdlShell clipboard(/*headless=*/false);
+            RunErrorBox({title, fonts, clipboard, nullptr, softwareRenderer, {}}, utf8);
+        }
+        TTF_Quit();
+    }
+    SDL_Quit();
 }
 
 ServicesResult CreateSdlServices(const ServiceOptions& options) {
@@ -156,13 +189,7 @@ ServicesResult CreateSdlServices(const ServiceOptions& options) {
     if (!options.vsync)
         SDL_SetHint(SDL_HINT_RENDER_VSYNC, "0");
     const OutputFacts outputs = ProbeOutputs(MachineOutputPlaces());
-    // Without a GPU, OpenGL is Mesa's software rasteriser, which costs a large part of start-up
-    // and of every present; SDL's software renderer draws the same pixels. SDL_RENDER_DRIVER in
-    // the environment still picks a renderer of the user's choice.
-    const bool softwareRenderer =
-        headless || (PreferSoftwareRenderer(outputs) && !SDL_GetHint(SDL_HINT_RENDER_DRIVER));
-    if (softwareRenderer)
-        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    const bool softwareRenderer = ChooseSoftwareRenderer(headless, outputs);
     if (!s->session->Start(headless, outputs, result.error))
         return result;
 
@@ -188,8 +215,17 @@ ServicesResult CreateSdlServices(const ServiceOptions& options) {
     s->musicPart = std::make_unique<SdlMusic>(s->session->AudioOpen());
     s->pointerPart = std::make_unique<SdlPointer>();
     s->shellPart = std::make_unique<SdlShell>(headless);
-    s->messageBoxPart =
-        std::make_unique<SdlMessageBox>(options.applicationTitle, s->sdlWindow.get(), headless);
+    // While the error box waits, the other windows' events go to the event source, which
+    // repaints them and keeps their close requests and focus changes for the game.
+    SdlServices* services = s.get();
+    s->messageBoxPart = std::make_unique<SdlMessageBox>(
+        ErrorBoxContext{options.applicationTitle, s->graphicsPart->Fonts(), *s->shellPart,
+                        s->sdlWindow.get(), softwareRenderer,
+                        [services](const SDL_Event& e) {
+                            if (services->eventsPart)
+                                services->eventsPart->DuringModal(e);
+                        }},
+        headless);
     s->dialogPart = std::make_unique<SdlDialog>(s->sdlWindow.get(), s->graphicsPart->Fonts(),
                                                 headless, softwareRenderer);
     s->eventsPart = std::make_unique<SdlEvents>(s->sdlWindow.get(), *s->windowPart,

@@ -5,6 +5,8 @@
 
 #include "media/widgets/TextWrap.h"
 
+#include <algorithm>
+
 namespace sixdice::media::widgets {
 
 Label::Label(const Rect& bounds, std::string text, LabelStyle style)
@@ -20,7 +22,10 @@ void Label::Paint(Canvas& canvas, const PaintState&) {
     const std::vector<std::string> lines =
         WrapText(text_, style_.wrap ? b.width : 1 << 30, measure);
     const int lineHeight = canvas.LineHeight();
-    canvas.SetClip(b);
+    // Clipped to the width only: letters that reach below a line (an underscore, a "ý") show in
+    // full even when the bounds were made just one line high.
+    const int linesHeight = static_cast<int>(lines.size()) * lineHeight + lineHeight / 2;
+    canvas.SetClip({b.x, b.y, b.width, std::max(b.height, linesHeight)});
     int y = b.y;
     for (const std::string& line : lines) {
         int x = b.x;

@@ -21,7 +21,7 @@ struct LabelStyle {
     std::optional<Rgb> background;
 };
 
-// A label takes no input and no focus; its text is clipped to its bounds. Lines stack from the
+// A label takes no input and no focus; its text is clipped to its width. Lines stack from the
 // top, one line height apart.
 class Label final : public Widget {
 public:

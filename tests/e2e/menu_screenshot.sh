@@ -35,44 +35,9 @@ check_menu() {
     (cd "$work/run" && exec "$game") >"$work/stdout.txt" 2>"$work/stderr.txt" &
     game_pid=$!
 
-    window=
-    for _ in $(seq 1 100); do
-        # The game's own window (by process), once it carries the caption of its language.
-        for candidate in $(xdotool search --pid "$game_pid" 2>/dev/null || true); do
-            if [[ "$(xdotool getwindowname "$candidate" 2>/dev/null)" == "$caption" ]]; then
-                window=$candidate
-            fi
-        done
-        [[ -n "$window" ]] && break
-        if ! kill -0 "$game_pid" 2>/dev/null; then
-            echo "the game ended before its window appeared:" >&2
-            cat "$work/stderr.txt" >&2
-            exit 1
-        fi
-        sleep 0.1
-    done
-    if [[ -z "$window" ]]; then
-        echo "no window captioned \"$caption\" appeared" >&2
-        exit 1
-    fi
-
-    # The first frame follows the window's first restore; give it a moment, then compare. A frame
-    # that is still on its way gets a few more tries.
-    matched=no
-    for _ in $(seq 1 20); do
-        sleep 0.2
-        import -window "$window" "$work/actual.png" 2>/dev/null || continue
-        if "$pictures" compare "$work/expected.png" "$work/actual.png" 2>"$work/compare.txt"; then
-            matched=yes
-            break
-        fi
-    done
-    if [[ $matched != yes ]]; then
-        echo "the window does not show image 0 of $graphics: $(cat "$work/compare.txt")" >&2
-        cp "$work/actual.png" "${TMPDIR:-/tmp}/sixdice-e2e-actual.png" 2>/dev/null || true
-        echo "screenshot kept as ${TMPDIR:-/tmp}/sixdice-e2e-actual.png" >&2
-        exit 1
-    fi
+    # The first frame follows the window's first restore.
+    window=$(wait_for_window "$game_pid" "$caption")
+    expect_picture "$window" "$work/expected.png" "${TMPDIR:-/tmp}/sixdice-e2e-actual.png"
 
     # A close request on the menu ends the program after its farewell, with exit code 0.
     kill -TERM "$game_pid"

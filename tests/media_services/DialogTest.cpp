@@ -3,6 +3,7 @@
 // SPDX-FileCopyrightText: 2026 The Six Dice authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "HeadlessFixture.h"
+#include "media/sdl/SdlEvents.h"
 
 #include <SDL.h>
 
@@ -126,6 +127,44 @@ TEST_F(HeadlessDialog, ItsEventsAreTaggedAndItsCloseBoxIsItsOwn) {
     s().dialog().Close();
     PushButton(dialog, SDL_MOUSEBUTTONDOWN, 150, 85);
     EXPECT_FALSE(Next()) << "events of a closed dialog's window are dropped";
+}
+
+TEST_F(HeadlessDialog, WhileAMessageBoxWaitsOnlyCloseRequestsAndFocusAreKept) {
+    auto& events = dynamic_cast<sdl::SdlEvents&>(s().events());
+    const Uint32 main = MainWindowId();
+    PushButton(main, SDL_MOUSEBUTTONDOWN, 10, 10); // a press before the box: no click after it
+    ASSERT_TRUE(Next());
+    SDL_Event e{};
+    e.type = SDL_MOUSEBUTTONUP;
+    e.button.windowID = main;
+    e.button.button = SDL_BUTTON_LEFT;
+    events.DuringModal(e);
+    e = {};
+    e.type = SDL_KEYDOWN;
+    e.key.windowID = main;
+    e.key.keysym.sym = SDLK_RETURN;
+    events.DuringModal(e);
+    e = {};
+    e.type = SDL_WINDOWEVENT;
+    e.window.windowID = main;
+    e.window.event = SDL_WINDOWEVENT_FOCUS_LOST;
+    events.DuringModal(e);
+    e.window.event = SDL_WINDOWEVENT_CLOSE;
+    events.DuringModal(e);
+    std::vector<EventKind> kept;
+    while (auto next = Next())
+        kept.push_back(next->kind);
+    EXPECT_EQ(kept, (std::vector<EventKind>{EventKind::FocusLost, EventKind::CloseRequest}))
+        << "input to the main window is dropped while the box is up";
+}
+
+TEST_F(HeadlessDialog, AHeadlessMessageBoxWritesToStandardErrorOnly) {
+    ::testing::internal::CaptureStderr();
+    s().messageBox().ShowError("Soubor chybí.\nThe file is missing.");
+    ShowErrorWithoutServices("Šest kostek", "Bez služeb.", /*headless=*/true);
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+              "Soubor chybí.\nThe file is missing.\nBez služeb.\n")
+        << "nothing waits: no window exists in headless mode";
 }
 
 } // namespace
