@@ -94,8 +94,8 @@ visible_windows_of() {
     done
 }
 
-# window_size WINDOW: its client size as WIDTHxHEIGHT.
-window_size() {
+# client_size_of WINDOW: its client size as WIDTHxHEIGHT.
+client_size_of() {
     xdotool getwindowgeometry "$1" 2>/dev/null | sed -n 's/ *Geometry: //p'
 }
 
@@ -106,7 +106,7 @@ wait_for_window() {
     local pid=$1 caption=$2 size=${3:-} w
     for _ in $(seq 1 100); do
         for w in $(visible_windows_of "$pid" "$caption"); do
-            if [[ -z "$size" || "$(window_size "$w")" == "$size" ]]; then
+            if [[ -z "$size" || "$(client_size_of "$w")" == "$size" ]]; then
                 echo "$w"
                 return 0
             fi
@@ -149,7 +149,7 @@ wait_for_box() {
     local pid=$1 class=${2:-sixdice} w size
     for _ in $(seq 1 100); do
         for w in $(visible_windows_of "$pid" 'Šest kostek'); do
-            size=$(window_size "$w")
+            size=$(client_size_of "$w")
             if [[ $size != 400x300 && $size != 547x448 ]] &&
                 xprop -id "$w" WM_CLASS 2>/dev/null | grep -qF "\"$class\""; then
                 echo "$w"
