@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Six Dice authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Program.h"
+#include "media/DisplayScale.h"
 #include "media/Services.h"
 #include "ui/LanguageTexts.h"
 
@@ -12,9 +13,11 @@
 namespace {
 
 void PrintUsage(std::FILE* to) {
-    std::fputs("Usage: sixdice [--headless] [--exit-after-first-frame]\n"
+    std::fputs("Usage: sixdice [--scale N] [--headless] [--exit-after-first-frame]\n"
                "Starts Six Dice (Šest kostek) from the current folder, which holds\n"
                "nastaveni.zrk, grafika_cz.zrk, grafika_en.zrk, zvuky.zrk and the folder hudba.\n"
+               "  --scale N                 show the game N times enlarged, 1 to 8 (else\n"
+               "                            SIXDICE_SCALE, GDK_SCALE or the display decide)\n"
                "  --headless                no window or sound device (also SIXDICE_HEADLESS=1)\n"
                "  --exit-after-first-frame  end once the menu has been shown (start-up timing)\n",
                to);
@@ -34,6 +37,17 @@ int main(int argc, char** argv) {
             serviceOptions.headless = true;
         } else if (std::strcmp(argv[i], "--exit-after-first-frame") == 0) {
             loopOptions.exitAfterFirstFrame = true;
+        } else if (std::strcmp(argv[i], "--scale") == 0 ||
+                   std::strncmp(argv[i], "--scale=", 8) == 0) {
+            const char* value = argv[i][7] == '=' ? argv[i] + 8 : (i + 1 < argc ? argv[++i] : "");
+            serviceOptions.scale = media::ParseScale(value);
+            if (!serviceOptions.scale) {
+                std::fprintf(stderr,
+                             "sixdice: the scale \"%s\" is not a whole number from 1 to %d\n",
+                             value, media::MaxScale);
+                PrintUsage(stderr);
+                return 2;
+            }
         } else if (std::strcmp(argv[i], "--help") == 0) {
             PrintUsage(stdout);
             return 0;

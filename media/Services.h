@@ -14,6 +14,7 @@
 #include "media/Window.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace sixdice::media {
@@ -44,6 +45,9 @@ struct ServiceOptions {
     bool headless = false;
     // Presents wait for the vertical blank; benchmarks turn this off to time the work alone.
     bool vsync = true;
+    // The display scale the player asked for (--scale); otherwise the environment or the desktop
+    // decides, and 1 where nothing does.
+    std::optional<int> scale;
 };
 
 struct ServicesResult {

@@ -23,14 +23,14 @@ Point KeptOnDesktop(Point topLeft, Size outer, const Rect& desktop) {
 }
 
 Point PositionAfterLayoutChange(Point outerTopLeft, Layout from, Layout to, Size outerAfter,
-                                const Rect& desktop) {
+                                const Rect& desktop, int scale) {
     Point p = outerTopLeft;
     if (from == Layout::Small && to == Layout::Large) {
-        p.x -= LayoutShift.x;
-        p.y -= LayoutShift.y;
+        p.x -= LayoutShift.x * scale;
+        p.y -= LayoutShift.y * scale;
     } else if (from == Layout::Large && to == Layout::Small) {
-        p.x += LayoutShift.x;
-        p.y += LayoutShift.y;
+        p.x += LayoutShift.x * scale;
+        p.y += LayoutShift.y * scale;
     }
     return KeptOnDesktop(p, outerAfter, desktop);
 }

@@ -11,11 +11,11 @@ namespace sixdice::media {
 Point CentredPosition(Size outer, const Rect& desktop);
 
 // The outer window's new top-left after a layout change from `from` to `to`: moved by the layout
-// shift (left and up when growing, right and down when shrinking), then pushed back inside
-// `desktop` where a window of `outerAfter` size would stick out (the top-left edge wins when the
-// window is larger than the desktop).
+// shift times the display scale (left and up when growing, right and down when shrinking), then
+// pushed back inside `desktop` where a window of `outerAfter` size would stick out (the top-left
+// edge wins when the window is larger than the desktop).
 Point PositionAfterLayoutChange(Point outerTopLeft, Layout from, Layout to, Size outerAfter,
-                                const Rect& desktop);
+                                const Rect& desktop, int scale = 1);
 
 // Moves `topLeft` so that a window of `outer` size lies inside `desktop` as far as possible.
 Point KeptOnDesktop(Point topLeft, Size outer, const Rect& desktop);

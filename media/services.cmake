@@ -52,6 +52,7 @@ if(SIXDICE_WITH_SDL AND TARGET sixdice_listfile)
             ${CMAKE_CURRENT_LIST_DIR}/sdl/SdlHandles.cpp
             ${CMAKE_CURRENT_LIST_DIR}/sdl/SdlMusic.cpp
             ${CMAKE_CURRENT_LIST_DIR}/sdl/SdlPresenter.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/sdl/SdlScale.cpp
             ${CMAKE_CURRENT_LIST_DIR}/sdl/SdlServices.cpp
             ${CMAKE_CURRENT_LIST_DIR}/sdl/SdlSound.cpp
             ${CMAKE_CURRENT_LIST_DIR}/sdl/SdlWindow.cpp

@@ -14,6 +14,7 @@ MediaError SdlDialog::Open(const std::string& caption, Size client) {
     options.toolWindow = true;
     options.headless = headless_;
     options.softwareRenderer = softwareRenderer_;
+    options.scale = scale_;
     auto form = std::make_unique<SdlFormWindow>(options, fonts_);
     if (!form->Failure().empty())
         return form->Failure();

@@ -14,9 +14,10 @@ namespace sixdice::media::sdl {
 class SdlDialog final : public Dialog {
 public:
     // `owner` is the main window; the fonts are the main surface's, shared.
-    SdlDialog(SDL_Window* owner, FontCache& fonts, bool headless, bool softwareRenderer)
+    SdlDialog(SDL_Window* owner, FontCache& fonts, bool headless, bool softwareRenderer,
+              int scale = 1)
         : owner_(owner), fonts_(fonts), headless_(headless), softwareRenderer_(softwareRenderer),
-          closed_(fonts) {}
+          scale_(scale), closed_(fonts) {}
 
     MediaError Open(const std::string& caption, Size client) override;
     bool IsOpen() const override { return form_ != nullptr; }
@@ -46,6 +47,7 @@ private:
     FontCache& fonts_;
     bool headless_;
     bool softwareRenderer_;
+    int scale_;
     SurfaceCanvas closed_;
     std::unique_ptr<SdlFormWindow> form_;
 };

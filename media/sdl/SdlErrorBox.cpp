@@ -49,12 +49,15 @@ bool RunErrorBox(const ErrorBoxContext& context, const std::string& message) {
     if (!VideoShowsWindows())
         return false;
     SurfaceCanvas measure(context.fonts);
-    widgets::ErrorForm form(message, measure, UsableScreen(context.owner), context.clipboard);
+    const Size screen = UsableScreen(context.owner);
+    const Size room{screen.width / context.scale, screen.height / context.scale};
+    widgets::ErrorForm form(message, measure, room, context.clipboard);
     FormWindowOptions options;
     options.caption = context.title;
     options.client = form.ClientSize();
     options.owner = context.owner;
     options.softwareRenderer = context.softwareRenderer;
+    options.scale = context.scale;
     SdlFormWindow window(options, context.fonts);
     if (!window.Failure().empty()) {
         WriteToStandardError(window.Failure());
@@ -82,7 +85,7 @@ bool RunErrorBox(const ErrorBoxContext& context, const std::string& message) {
                 context.otherWindows(e);
             continue;
         }
-        std::optional<InputEvent> input = TranslateInput(e);
+        std::optional<InputEvent> input = TranslateInput(e, context.scale);
         if (e.type == SDL_WINDOWEVENT) {
             switch (e.window.event) {
             case SDL_WINDOWEVENT_CLOSE:

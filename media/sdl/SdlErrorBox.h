@@ -21,6 +21,8 @@ struct ErrorBoxContext {
     bool softwareRenderer = true;
     // Receives the events of the game's other windows while the box waits (may be empty).
     std::function<void(const SDL_Event&)> otherWindows;
+    // Screen pixels per drawn pixel, as for the game's windows.
+    int scale = 1;
 };
 
 // Shows the message in its box and waits, asleep between events, until the player dismisses it

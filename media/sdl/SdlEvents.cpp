@@ -3,6 +3,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/sdl/SdlEvents.h"
 
+#include "media/sdl/SdlScale.h"
+
 #include <algorithm>
 #include <ctime>
 
@@ -70,9 +72,9 @@ void SleepUnlessSignalled(std::uint64_t milliseconds) {
 } // namespace
 
 SdlEvents::SdlEvents(SDL_Window* window, SdlWindow& owner, SdlGraphics& graphics, SdlDialog& dialog,
-                     bool headless)
+                     bool headless, int scale)
     : windowId_(SDL_GetWindowID(window)), owner_(owner), graphics_(graphics), dialog_(dialog),
-      start_(SDL_GetTicks64()), headless_(headless) {}
+      start_(SDL_GetTicks64()), headless_(headless), scale_(scale) {}
 
 std::optional<EventWindow> SdlEvents::WindowOf(Uint32 windowId) const {
     if (windowId == windowId_)
@@ -150,7 +152,7 @@ std::optional<InputEvent> SdlEvents::Translate(const SDL_Event& e) {
     bool& leftPressed = leftPressed_[*window == EventWindow::Main ? 0 : 1];
 
     if (e.type != SDL_WINDOWEVENT) {
-        std::optional<InputEvent> input = TranslateInput(e);
+        std::optional<InputEvent> input = TranslateInput(e, scale_);
         if (!input)
             return std::nullopt;
         input->window = *window;
@@ -197,19 +199,19 @@ void SdlEvents::DuringModal(const SDL_Event& e) {
         pending_.push_back(*translated);
 }
 
-std::optional<InputEvent> TranslateInput(const SDL_Event& e) {
+std::optional<InputEvent> TranslateInput(const SDL_Event& e, int scale) {
     InputEvent out;
     switch (e.type) {
     case SDL_MOUSEMOTION:
         out.kind = EventKind::MouseMove;
-        out.x = e.motion.x;
-        out.y = e.motion.y;
+        out.x = Unscaled(e.motion.x, scale);
+        out.y = Unscaled(e.motion.y, scale);
         return out;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
         out.kind = e.type == SDL_MOUSEBUTTONDOWN ? EventKind::MouseDown : EventKind::MouseUp;
-        out.x = e.button.x;
-        out.y = e.button.y;
+        out.x = Unscaled(e.button.x, scale);
+        out.y = Unscaled(e.button.y, scale);
         out.button = e.button.button;
         out.clicks = e.button.clicks;
         return out;

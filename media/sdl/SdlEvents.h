@@ -13,8 +13,9 @@
 namespace sixdice::media::sdl {
 
 // The input part of an SDL event (mouse, keys, text) in the game's terms, not yet tagged with a
-// window; none for every other kind of event.
-std::optional<InputEvent> TranslateInput(const SDL_Event& e);
+// window, mouse positions in drawn pixels of a window shown at `scale`; none for every other kind
+// of event.
+std::optional<InputEvent> TranslateInput(const SDL_Event& e, int scale = 1);
 
 // The window an SDL event belongs to; none for events of no window (quit, device changes).
 std::optional<Uint32> WindowIdOf(const SDL_Event& e);
@@ -22,7 +23,7 @@ std::optional<Uint32> WindowIdOf(const SDL_Event& e);
 class SdlEvents final : public EventSource {
 public:
     SdlEvents(SDL_Window* window, SdlWindow& owner, SdlGraphics& graphics, SdlDialog& dialog,
-              bool headless);
+              bool headless, int scale = 1);
 
     std::optional<InputEvent> WaitEvent(int timeoutMs) override;
     std::uint64_t Ticks() const override { return SDL_GetTicks64() - start_; }
@@ -47,6 +48,7 @@ private:
     SdlDialog& dialog_;
     std::uint64_t start_;
     bool headless_;
+    int scale_;
     bool leftPressed_[2] = {false, false}; // per EventWindow: a left press began over it
     std::deque<InputEvent> pending_;
 };

@@ -3,6 +3,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/sdl/SdlFormWindow.h"
 
+#include "media/sdl/SdlScale.h"
+
 namespace sixdice::media::sdl {
 
 SdlFormWindow::SdlFormWindow(const FormWindowOptions& options, FontCache& fonts)
@@ -13,9 +15,10 @@ SdlFormWindow::SdlFormWindow(const FormWindowOptions& options, FontCache& fonts)
     Uint32 flags = SDL_WINDOW_HIDDEN;
     if (options.toolWindow)
         flags |= SDL_WINDOW_UTILITY;
+    const Size shown = Scaled(client_, options.scale);
     window_.reset(SDL_CreateWindow(options.caption.c_str(), SDL_WINDOWPOS_CENTERED_DISPLAY(display),
-                                   SDL_WINDOWPOS_CENTERED_DISPLAY(display), client_.width,
-                                   client_.height, flags));
+                                   SDL_WINDOWPOS_CENTERED_DISPLAY(display), shown.width,
+                                   shown.height, flags));
     if (!window_) {
         failure_ = "Cannot create the window \"" + options.caption + "\": " + SdlErrorText();
         return;

@@ -21,6 +21,8 @@ struct FormWindowOptions {
     bool toolWindow = false;
     bool headless = false;
     bool softwareRenderer = true;
+    // Screen pixels per drawn pixel: the window is this many times its client size.
+    int scale = 1;
 };
 
 // The SDL window with its own surface, canvas and presenter, hidden until the first Present.

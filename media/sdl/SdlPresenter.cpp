@@ -31,6 +31,8 @@ bool SdlPresenter::Prepare(Size size) {
         ReportSdlError("SDL_CreateTexture");
         return false;
     }
+    // An enlarged window shows every surface pixel as a sharp square.
+    SDL_SetTextureScaleMode(texture_.get(), SDL_ScaleModeNearest);
     textureSize_ = size;
     return true;
 }

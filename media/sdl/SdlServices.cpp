@@ -9,6 +9,7 @@
 #include "media/sdl/SdlEvents.h"
 #include "media/sdl/SdlGraphics.h"
 #include "media/sdl/SdlMusic.h"
+#include "media/sdl/SdlScale.h"
 #include "media/sdl/SdlSound.h"
 #include "media/sdl/SdlWindow.h"
 #include "media/sdl/SdlWindowIcon.h"
@@ -171,7 +172,14 @@ void ShowErrorWithoutServices(const std::string& title, const std::string& utf8,
             // The fonts close before the font engine stops.
             FontCache fonts;
             SdlShell clipboard(/*headless=*/false);
-            RunErrorBox({title, fonts, clipboard, nullptr, softwareRenderer, {}}, utf8);
+            RunErrorBox({title,
+                         fonts,
+                         clipboard,
+                         nullptr,
+                         softwareRenderer,
+                         {},
+                         ChooseDisplayScale(std::nullopt)},
+                        utf8);
         }
         TTF_Quit();
     }
@@ -194,9 +202,12 @@ ServicesResult CreateSdlServices(const ServiceOptions& options) {
         return result;
 
     const Size size = SurfaceSize(options.layout);
+    // The window shows every surface pixel as scale x scale screen pixels.
+    const int scale = ChooseDisplayScale(options.scale);
+    const Size shown = Scaled(size, scale);
     PinWindowClass();
     s->sdlWindow.reset(SDL_CreateWindow(options.caption.c_str(), SDL_WINDOWPOS_CENTERED,
-                                        SDL_WINDOWPOS_CENTERED, size.width, size.height,
+                                        SDL_WINDOWPOS_CENTERED, shown.width, shown.height,
                                         SDL_WINDOW_HIDDEN));
     if (!s->sdlWindow) {
         result.error = "Cannot create the window: " + SdlErrorText();
@@ -210,7 +221,7 @@ ServicesResult CreateSdlServices(const ServiceOptions& options) {
         return result;
     }
     s->windowPart =
-        std::make_unique<SdlWindow>(s->sdlWindow.get(), *s->graphicsPart, options.layout);
+        std::make_unique<SdlWindow>(s->sdlWindow.get(), *s->graphicsPart, options.layout, scale);
     s->soundPart = std::make_unique<SdlSound>(s->session->AudioOpen());
     s->musicPart = std::make_unique<SdlMusic>(s->session->AudioOpen());
     s->pointerPart = std::make_unique<SdlPointer>();
@@ -224,12 +235,13 @@ ServicesResult CreateSdlServices(const ServiceOptions& options) {
                         [services](const SDL_Event& e) {
                             if (services->eventsPart)
                                 services->eventsPart->DuringModal(e);
-                        }},
+                        },
+                        scale},
         headless);
     s->dialogPart = std::make_unique<SdlDialog>(s->sdlWindow.get(), s->graphicsPart->Fonts(),
-                                                headless, softwareRenderer);
+                                                headless, softwareRenderer, scale);
     s->eventsPart = std::make_unique<SdlEvents>(s->sdlWindow.get(), *s->windowPart,
-                                                *s->graphicsPart, *s->dialogPart, headless);
+                                                *s->graphicsPart, *s->dialogPart, headless, scale);
     result.services = std::move(s);
     return result;
 }

@@ -4,6 +4,7 @@
 #include "media/sdl/SdlWindow.h"
 
 #include "media/WindowPlacement.h"
+#include "media/sdl/SdlScale.h"
 
 namespace sixdice::media::sdl {
 
@@ -39,8 +40,8 @@ void SdlWindow::SetLayout(Layout layout) {
         return;
     const Layout from = layout_;
     layout_ = layout;
-    const Size client = SurfaceSize(layout);
-    graphics_.Resize(client);
+    graphics_.Resize(SurfaceSize(layout));
+    const Size client = Scaled(SurfaceSize(layout), scale_);
     if (!shown_) {
         // Not on the screen yet: Show() centres it at its final size.
         SDL_SetWindowSize(window_, client.width, client.height);
@@ -51,15 +52,15 @@ void SdlWindow::SetLayout(Layout layout) {
     int top = 0, left = 0, bottom = 0, right = 0;
     if (SDL_GetWindowBordersSize(window_, &top, &left, &bottom, &right) != 0) {
         const Size outer = OuterSize(layout);
-        left = right = (outer.width - client.width) / 2;
+        left = right = (outer.width - SurfaceSize(layout).width) / 2;
         bottom = left;
-        top = outer.height - client.height - bottom;
+        top = outer.height - SurfaceSize(layout).height - bottom;
     }
     const Point client0 = Position();
     const Point outerTopLeft{client0.x - left, client0.y - top};
     const Size outerAfter{client.width + left + right, client.height + top + bottom};
     const Point moved =
-        PositionAfterLayoutChange(outerTopLeft, from, layout, outerAfter, DesktopArea());
+        PositionAfterLayoutChange(outerTopLeft, from, layout, outerAfter, DesktopArea(), scale_);
     SDL_SetWindowSize(window_, client.width, client.height);
     SDL_SetWindowPosition(window_, moved.x + left, moved.y + top);
 }

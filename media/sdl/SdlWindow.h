@@ -10,8 +10,8 @@ namespace sixdice::media::sdl {
 
 class SdlWindow final : public Window {
 public:
-    SdlWindow(SDL_Window* window, SdlGraphics& graphics, Layout layout)
-        : window_(window), graphics_(graphics), layout_(layout) {}
+    SdlWindow(SDL_Window* window, SdlGraphics& graphics, Layout layout, int scale = 1)
+        : window_(window), graphics_(graphics), layout_(layout), scale_(scale) {}
 
     void SetCaption(const std::string& utf8) override;
     std::string Caption() const override;
@@ -30,6 +30,7 @@ private:
     SDL_Window* window_;
     SdlGraphics& graphics_;
     Layout layout_;
+    int scale_; // screen pixels per surface pixel
     bool shown_ = false;
     bool firstRestorePending_ = false;
 };

@@ -6,7 +6,10 @@
 # to the menu and the exit with its farewell. The dice follow the clock, so the test sets the
 # clock (faketime) before every throw and checks the dice the screen shows. Screenshots of every
 # screen are kept in $SIXDICE_E2E_SHOTS (default: a folder in $TMPDIR) for a person to look at.
-#   playthrough.sh SIXDICE ASSET_DIR E2E_PICTURES E2E_DICE CZ|EN
+# With a SCALE above 1 the game runs with --scale: every click lands on the enlarged window and
+# every screenshot is sampled back to surface pixels before it is checked, so the same checks
+# prove that an enlarged game behaves and looks exactly like the plain one.
+#   playthrough.sh SIXDICE ASSET_DIR E2E_PICTURES E2E_DICE CZ|EN [SCALE]
 # SPDX-FileCopyrightText: 2026 The Six Dice authors
 # SPDX-License-Identifier: GPL-3.0-or-later
 set -euo pipefail
@@ -15,10 +18,12 @@ assets=$2
 pictures=$3
 dice=$4
 language=$5
+scale=${6:-1}
 
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 shots=${SIXDICE_E2E_SHOTS:-${TMPDIR:-/tmp}/sixdice-playthrough}/$language
+((scale == 1)) || shots+="-x$scale"
 rm -rf "$shots"
 mkdir -p "$shots"
 
@@ -63,7 +68,7 @@ export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0:verify_asan_l
     export PATH="$work/bin:$PATH" SIXDICE_SCORE_SERVER=http://127.0.0.1:8043 TZ=UTC
     export LD_PRELOAD="$faketime_library" FAKETIME_TIMESTAMP_FILE="$clock" FAKETIME_NO_CACHE=1 \
         FAKETIME_DONT_FAKE_MONOTONIC=1
-    exec "$game"
+    exec "$game" --scale "$scale"
 ) >"$work/stdout.txt" 2>"$work/stderr.txt" &
 game_pid=$!
 
@@ -84,6 +89,11 @@ find_window() { # NAME: the game's window with that caption
 
 window=$(find_window "$caption")
 shot=0
+# grab WINDOW FILE: a screenshot in surface pixels (an enlarged window sampled back).
+grab() {
+    import -window "$1" "$2" 2>/dev/null || return 1
+    ((scale == 1)) || mogrify -sample "$((100 / scale))%" "$2"
+}
 snap() { # NAME: a screenshot of the main window, kept
     shot=$((shot + 1))
     import -window "${2:-$window}" "$shots/$(printf '%02d' $shot)-$1.png"
@@ -93,7 +103,7 @@ wait_for() {
     local what=$1
     shift
     for _ in $(seq 1 50); do
-        if import -window "$window" "$work/now.png" 2>/dev/null && "$@" "$work/now.png" 2>/dev/null; then
+        if grab "$window" "$work/now.png" && "$@" "$work/now.png" 2>/dev/null; then
             return 0
         fi
         kill -0 "$game_pid" 2>/dev/null || fail "the game ended while waiting for $what"
@@ -110,16 +120,19 @@ highscore_shown() { "$pictures" region "$1" "$graphics" 22 0 0 400 100; }
 farewell_shown() { "$pictures" region "$1" "$graphics" 5 0 0 400 300; }
 dice_shown() { "$pictures" dice "$7" "$graphics" "$1" "$2" "$3" "$4" "$5" "$6"; }
 window_size() { xwininfo -id "$window" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}'; }
-wait_size() {
+wait_size() { # WIDTHxHEIGHT in surface pixels
+    local wanted="$((${1%x*} * scale))x$((${1#*x} * scale))"
     for _ in $(seq 1 50); do
-        [[ "$(window_size)" == "$1" ]] && return 0
+        [[ "$(window_size)" == "$wanted" ]] && return 0
         sleep 0.1
     done
-    fail "the window is $(window_size), not $1"
+    fail "the window is $(window_size), not $wanted"
 }
+# at X Y: the window pixel in the middle of surface pixel (X, Y).
+at() { echo "$(($1 * scale + scale / 2)) $(($2 * scale + scale / 2))"; }
 
 click() { # X Y: move there, then a left click, as a player does
-    xdotool mousemove --window "$window" "$1" "$2"
+    xdotool mousemove --window "$window" $(at "$1" "$2")
     sleep 0.05
     xdotool click 1
     sleep 0.05
@@ -143,6 +156,14 @@ cell_y() { echo $((161 + 15 * ($1 - 1) + 3)); }
 # --- The menu and its links.
 wait_for "the menu" menu_shown
 snap menu
+if ((scale > 1)); then
+    # Enlarged, the menu is image 0 with every pixel a sharp square.
+    "$pictures" image "$graphics" 0 "$work/image0.png"
+    convert "$work/image0.png" -sample "$((100 * scale))%" "$work/expected.png"
+    import -window "$window" "$work/menu-enlarged.png"
+    "$pictures" compare "$work/expected.png" "$work/menu-enlarged.png" ||
+        fail "the enlarged menu is not image 0 enlarged $scale times"
+fi
 click "${rules_link[@]}"
 click "${online_table[@]}"
 click "${author_mail[@]}"
@@ -234,11 +255,11 @@ snap highscore
 click "${send[@]}"
 form=$(find_window "HIGHSCORE on-line")
 snap email-form "$form"
-xdotool mousemove --window "$form" 178 46 click 1
+xdotool mousemove --window "$form" $(at 178 46) click 1
 typed "a+b@example.cz"
 set_clock 13:14:15.161
 snap email-typed "$form"
-xdotool mousemove --window "$form" 177 89 click 1
+xdotool mousemove --window "$form" $(at 177 89) click 1
 for _ in $(seq 1 50); do
     grep -q savescore.php.*check= "$work/opened.txt" && break
     sleep 0.1

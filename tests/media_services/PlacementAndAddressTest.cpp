@@ -22,6 +22,17 @@ TEST(WindowPlacement, GrowingMovesSeventyLeftAndSixtyUpShrinkingMovesBack) {
               small);
 }
 
+TEST(WindowPlacement, AnEnlargedWindowMovesByTheEnlargedShift) {
+    const Rect screen{0, 0, 3840, 2160};
+    const Point small{1500, 800};
+    const Size large{547 * 2 + 6, 448 * 2 + 27};
+    const Point moved =
+        PositionAfterLayoutChange(small, Layout::Small, Layout::Large, large, screen, 2);
+    EXPECT_EQ(moved, (Point{1360, 680})) << "140 left and 120 up at twice the size";
+    EXPECT_EQ(PositionAfterLayoutChange(moved, Layout::Large, Layout::Small, {806, 627}, screen, 2),
+              small);
+}
+
 TEST(WindowPlacement, SameLayoutDoesNotMove) {
     const Point p{100, 100};
     EXPECT_EQ(PositionAfterLayoutChange(p, Layout::Large, Layout::Large, OuterSize(Layout::Large),
