@@ -54,26 +54,10 @@ const ClickArea kAreas[] = {
 
 // Puts a fresh session on `screen`: a two-player game with thrown dice for the game screen.
 void Reach(ScreenSession& s, Screen screen) {
-    switch (screen) {
-    case Screen::Menu:
-        break;
-    case Screen::PlayerSetup:
-        s.ToSetup();
-        break;
-    case Screen::Game: {
-        s.StartGame(2);
-        game::GameState& state = s.tmain().State();
-        state.Dice = {1, 2, 3, 4, 5, 6};
-        break;
+    s.Reach(screen, 2);
+    if (screen == Screen::Game) {
+        s.tmain().State().Dice = {1, 2, 3, 4, 5, 6};
     }
-    case Screen::Highscore:
-        s.ToHighscore();
-        break;
-    default:
-        break;
-    }
-    ASSERT_EQ(s.tmain().CurrentScreen(), screen);
-    s.log().Clear();
 }
 
 bool Logged(ScreenSession& s, const std::string& line) {

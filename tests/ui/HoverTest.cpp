@@ -161,22 +161,10 @@ const HoverArea kAreas[] = {
      279},
 };
 
+// A fresh session on `screen` with the pointer on a neutral point, so no mark is shown.
 void Reach(ScreenSession& s, Screen screen) {
-    switch (screen) {
-    case Screen::PlayerSetup:
-        s.ToSetup();
-        break;
-    case Screen::Game:
-        s.StartGame(1);
-        break;
-    case Screen::Highscore:
-        s.ToHighscore();
-        break;
-    default:
-        break;
-    }
-    ASSERT_EQ(s.tmain().CurrentScreen(), screen);
-    s.Move(-5, -5); // a neutral point: no mark is shown
+    s.Reach(screen);
+    s.Move(-5, -5);
     ASSERT_FALSE(s.tmain().HighlightShown());
     s.log().Clear();
 }

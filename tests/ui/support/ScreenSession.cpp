@@ -143,6 +143,24 @@ void ScreenSession::FinishGame() {
     Click(cell.x1 + 5, cell.y1 + 3);
 }
 
+void ScreenSession::Reach(game::Screen screen, int players) {
+    switch (screen) {
+    case game::Screen::PlayerSetup:
+        ToSetup();
+        break;
+    case game::Screen::Game:
+        StartGame(players);
+        break;
+    case game::Screen::Highscore:
+        ToHighscore();
+        break;
+    default:
+        break;
+    }
+    EXPECT_EQ(tmain_->CurrentScreen(), screen) << "the road to the screen did not lead there";
+    log().Clear();
+}
+
 void ScreenSession::ToHighscore() {
     StartGame(1);
     FinishGame();

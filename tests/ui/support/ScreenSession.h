@@ -60,6 +60,8 @@ public:
     void FinishGame();  // from the game screen, by writing the last cell
     void ToHighscore(); // from the menu: a one-player game played to its end and the click on
                         // the end screen
+    // From the menu to `screen` by the roads above (a game of `players`), then the log cleared.
+    void Reach(game::Screen screen, int players = 1);
 
 private:
     game::Language language_;
