@@ -9,6 +9,10 @@
 # With a SCALE above 1 the game runs with --scale: every click lands on the enlarged window and
 # every screenshot is sampled back to surface pixels before it is checked, so the same checks
 # prove that an enlarged game behaves and looks exactly like the plain one.
+# With SIXDICE_E2E_TABLE set to the on-line table's test library (tests/server/lib.sh) the result
+# goes to a real table instead: the table's server runs on a free port, the game's address reaches
+# headless Chromium through the real xdg-open and $BROWSER, and the row must be in the table's
+# database with the exact name and show highlighted in the browser's picture.
 #   playthrough.sh SIXDICE ASSET_DIR E2E_PICTURES E2E_DICE CZ|EN [SCALE]
 # SPDX-FileCopyrightText: 2026 The Six Dice authors
 # SPDX-License-Identifier: GPL-3.0-or-later
@@ -21,6 +25,24 @@ language=$5
 scale=${6:-1}
 
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+table=${SIXDICE_E2E_TABLE:-}
+if [[ -n $table ]]; then
+    source "$table"
+    table_test_init
+    server_start
+    use_test_browser
+    # The browser keeps the real clock: the frozen one is the game's alone.
+    printf '#!/bin/sh\nunset LD_PRELOAD FAKETIME_TIMESTAMP_FILE\nexec "%s" "$@"\n' "$BROWSER" \
+        >"$TABLE_TEST_DIR/real-clock-browser"
+    chmod +x "$TABLE_TEST_DIR/real-clock-browser"
+    export BROWSER=$TABLE_TEST_DIR/real-clock-browser
+    score_server=$SERVER_BASE
+    # A name with a space, "&" and Czech letters, as the table must store it.
+    name="Jo & Čeněk" name_in_address="Jo%20%26%20%C8en%ECk"
+else
+    score_server=http://127.0.0.1:8043
+    name="Žofie Nová" name_in_address="%8Eofie%20Nov%E1"
+fi
 
 shots=${SIXDICE_E2E_SHOTS:-${TMPDIR:-/tmp}/sixdice-playthrough}/$language
 ((scale == 1)) || shots+="-x$scale"
@@ -65,7 +87,8 @@ set_clock 12:00:00.000
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0:verify_asan_link_order=0"
 (
     cd "$work/run"
-    export PATH="$work/bin:$PATH" SIXDICE_SCORE_SERVER=http://127.0.0.1:8043 TZ=UTC
+    [[ -n $table ]] || export PATH="$work/bin:$PATH"
+    export SIXDICE_SCORE_SERVER=$score_server TZ=UTC
     export LD_PRELOAD="$faketime_library" FAKETIME_TIMESTAMP_FILE="$clock" FAKETIME_NO_CACHE=1 \
         FAKETIME_DONT_FAKE_MONOTONIC=1
     exec "$game" --scale "$scale"
@@ -164,9 +187,11 @@ if ((scale > 1)); then
     "$pictures" compare "$work/expected.png" "$work/menu-enlarged.png" ||
         fail "the enlarged menu is not image 0 enlarged $scale times"
 fi
-click "${rules_link[@]}"
-click "${online_table[@]}"
-click "${author_mail[@]}"
+if [[ -z $table ]]; then
+    click "${rules_link[@]}"
+    click "${online_table[@]}"
+    click "${author_mail[@]}"
+fi
 
 # --- Player setup: three players, one removed again, names typed.
 click "${new_game[@]}"
@@ -177,7 +202,7 @@ click "${remove_player[@]}"
 # Box 1 has the focus after the buttons? Click into it, select its text and type over it.
 click 310 $((box_top[1] + 10))
 keys ctrl+a
-typed "Žofie Nová"
+typed "$name"
 typed "x" # an eleventh character is refused
 click 310 $((box_top[2] + 10))
 keys ctrl+a
@@ -229,8 +254,10 @@ throw_dice xxx... 4 5 6
 write_cell 4 && next_turn && pass_turn
 throw_dice ...... 5 5 5 5 5 1 && write_cell 5 && next_turn && pass_turn
 throw_dice ...... 6 6 6 6 1 2 && write_cell 6 && next_turn
-click "${web_link_1[@]}"
-click "${web_link_2[@]}"
+if [[ -z $table ]]; then
+    click "${web_link_1[@]}"
+    click "${web_link_2[@]}"
+fi
 pass_turn
 throw_dice ...... 6 5 4 3 2 1 && write_cell 7 && next_turn && pass_turn
 throw_dice ...... 1 2 2 5 5 5 && write_cell 8 && next_turn && pass_turn
@@ -260,10 +287,14 @@ typed "a+b@example.cz"
 set_clock 13:14:15.161
 snap email-typed "$form"
 xdotool mousemove --window "$form" $(at 177 89) click 1
-for _ in $(seq 1 50); do
-    grep -q savescore.php.*check= "$work/opened.txt" && break
-    sleep 0.1
-done
+if [[ -n $table ]]; then
+    browser_wait 1 60 || fail "the submission did not reach the browser"
+else
+    for _ in $(seq 1 50); do
+        grep -q savescore.php.*check= "$work/opened.txt" && break
+        sleep 0.1
+    done
+fi
 
 # --- Back to the menu, and out with the farewell.
 click "${back_to_menu[@]}"
@@ -282,15 +313,32 @@ game_pid=
 
 # --- What reached the browser, in order.
 r=$("$dice" rand 13:14:15.161)
-check=$(printf '43%s5520%s%s' "Žofie Nová" 5b0d7e21c4 "$r" | iconv -f UTF-8 -t CP1250 | md5sum |
+check=$(printf '43%s5520%s%s' "$name" 5b0d7e21c4 "$r" | iconv -f UTF-8 -t CP1250 | md5sum |
     cut -d' ' -f1)
+submission="$score_server/savescore.php?gid=43&player=$name_in_address&score=5520&email=a%2Bb%40example.cz&rand=$r&check=$check"
+if [[ -n $table ]]; then
+    shown=$TABLE_TEST_DIR/browser/001
+    cp "$shown.png" "$shots/table-page.png"
+    [[ $(cat "$shown.url") == "$submission" ]] ||
+        fail "the browser was given \"$(cat "$shown.url")\", not \"$submission\""
+    rows=$(table_rows --emails)
+    awk -F'\t' -v name="$name" '$3 == 5520 && $5 == name && $6 == "a+b@example.cz"' <<<"$rows" |
+        grep -q . || fail "the table holds no row for $name with 5520: $rows"
+    grep -qF "Jo &amp; Čeněk" "$shown.html" || fail "the page does not show the name escaped"
+    highlighted=$(count_colour "$shown.png" '#6a0000')
+    ((highlighted > 100)) || fail "the new row is not highlighted in the browser's picture"
+    check_nothing_written
+    echo "the game's result reached the table: $(awk -F'\t' -v name="$name" '$5 == name' <<<"$rows")"
+    echo "screenshots in $shots"
+    exit 0
+fi
 expected=(
     "file://$work/run/$rules"
     "http://127.0.0.1:8043/savescore.php?gid=43"
     "mailto:"
     "http"
     "http"
-    "http://127.0.0.1:8043/savescore.php?gid=43&player=%8Eofie%20Nov%E1&score=5520&email=a%2Bb%40example.cz&rand=$r&check=$check"
+    "$submission"
 )
 mapfile -t opened <"$work/opened.txt"
 [[ ${#opened[@]} -eq ${#expected[@]} ]] ||
