@@ -36,6 +36,17 @@ struct GroupResult {
 // they were added. Return activates the default button when the focus is not on another button.
 // The group follows its window's FocusGained/FocusLost events: in an inactive window the caret
 // and the focus rectangle are not drawn and nothing blinks.
+//
+// Use: one group per window. For the main window, paint it from the overlay painter, so the
+// controls lie over the surface without changing what the game drew:
+//     graphics.SetOverlayPainter([&](Canvas& c) { group.Paint(c, events.Ticks()); });
+// hand it every event of that window first (event.window == EventWindow::Main), give the game
+// only what it did not take (!result.onControl), act on activated / keyReleasedIn / edited, and
+// Present when result.repaint. Sleep in the message loop no longer than NextLookChange(now), and
+// Present when LookChanged(now). For the dialog, paint the group on the Dialog after its
+// background and Present the dialog. Present after an event that asks for a repaint before the
+// next one is handled: a text box places the caret under the mouse by the widths it measured
+// when it was last painted.
 class WidgetGroup {
 public:
     // How long the caret stays on and off.
