@@ -54,6 +54,7 @@ public:
     int closes_ = 0;
     int gamesEnded = 0;
     int formsOpened = 0;
+    int resultsSent = 0;
 
 private:
     int Below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
@@ -119,6 +120,47 @@ private:
         return what + " at " + std::to_string(x) + "," + std::to_string(y);
     }
 
+    // An event of the e-mail form's window: typing, its keys, its button, its close box.
+    std::string FormEvent(int kind) {
+        ScreenSession& s = *session_;
+        media::InputEvent e;
+        e.window = media::EventWindow::Dialog;
+        if (kind < 30) {
+            static const char* texts[] = {"a", "+", "@", "ř", "😀", ".cz", " "};
+            e.kind = media::EventKind::TextInput;
+            e.text = texts[Below(7)];
+            s.Handle(e);
+            return "type in the form";
+        }
+        if (kind < 50) {
+            static const media::Key keys[] = {media::Key::Return, media::Key::Escape,
+                                              media::Key::Tab, media::Key::Backspace,
+                                              media::Key::Space};
+            e.key = keys[Below(5)];
+            e.kind = media::EventKind::KeyDown;
+            s.Handle(e);
+            e.kind = media::EventKind::KeyUp;
+            s.Handle(e);
+            return "key in the form";
+        }
+        if (kind < 62) {
+            const int x = Below(356), y = Below(117);
+            for (auto k : {media::EventKind::MouseMove, media::EventKind::MouseDown,
+                           media::EventKind::MouseUp, media::EventKind::Click}) {
+                e.kind = k;
+                e.x = Below(4) == 0 ? 177 : x; // the send button now and then
+                e.y = Below(4) == 0 ? 89 : y;
+                e.button = 1;
+                e.clicks = 1;
+                s.Handle(e);
+            }
+            return "click in the form";
+        }
+        e.kind = media::EventKind::CloseRequest;
+        s.Handle(e);
+        return "the form's close box";
+    }
+
     // Sets the clock to a time of day whose throw offers a free cell of the player on turn.
     bool ChooseLuckyMoment() {
         ScreenSession& s = *session_;
@@ -157,16 +199,8 @@ private:
             Below(10) != 0) {
             kind = 95;
         }
-        if (s.tmain().Email().Visible()) {
-            if (kind < 40) {
-                s.tmain().Email().SetEmailText("x" + std::to_string(Below(1000)) + "@example.cz");
-                s.tmain().Email().SubmitScore();
-                return "send";
-            }
-            if (kind < 70) {
-                s.tmain().Email().Cancel();
-                return "cancel the form";
-            }
+        if (s.tmain().Email().Visible() && kind < 70) {
+            return FormEvent(kind);
         }
         if (kind < 45) {
             const auto [x, y] = Target();
@@ -219,6 +253,10 @@ private:
             ++formsOpened;
         }
         formVisible_ = t.Email().Visible();
+        if (t.Highscore().ScoreSent && !sentBefore_) {
+            ++resultsSent;
+        }
+        sentBefore_ = t.Highscore().ScoreSent;
         lastScreen_ = screen;
         std::string trail;
         for (const std::string& step : recent_) {
@@ -290,6 +328,7 @@ private:
     std::deque<std::string> recent_;
     Screen lastScreen_ = Screen::Menu;
     bool formVisible_ = false;
+    bool sentBefore_ = false;
 };
 
 class RandomInput : public ::testing::TestWithParam<Language> {
@@ -315,12 +354,13 @@ TEST_P(RandomInput, EveryEventLeavesTheScreensControlsAndRulesInAgreement) {
     }
     EXPECT_GT(soak.gamesEnded, 0);
     EXPECT_GT(soak.formsOpened, 0);
+    EXPECT_GT(soak.resultsSent, 0) << "no result was sent through the form's own events";
     std::cout << "screens: menu " << soak.visits[Screen::Menu] << ", setup "
               << soak.visits[Screen::PlayerSetup] << ", game " << soak.visits[Screen::Game]
               << ", wait " << soak.visits[Screen::Wait] << ", end " << soak.visits[Screen::GameEnd]
               << ", highscore " << soak.visits[Screen::Highscore] << "; games ended "
-              << soak.gamesEnded << ", forms opened " << soak.formsOpened << ", program closed "
-              << soak.closes_ << " times\n";
+              << soak.gamesEnded << ", forms opened " << soak.formsOpened << ", results sent "
+              << soak.resultsSent << ", program closed " << soak.closes_ << " times\n";
 }
 
 INSTANTIATE_TEST_SUITE_P(BothLanguages, RandomInput,
