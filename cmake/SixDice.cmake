@@ -6,6 +6,19 @@ if(SIXDICE_SANITIZE)
     add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer
                         -fno-sanitize-recover=all)
     add_link_options(-fsanitize=address,undefined)
+
+    # The leak checker's suppressions (cmake/lsan-suppressions.txt, which says why each is there)
+    # are compiled into every executable as __lsan_default_suppressions, so a sanitized program
+    # run by hand or by a test checks leaks the same way.
+    set(lsan_list "${CMAKE_CURRENT_LIST_DIR}/lsan-suppressions.txt")
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${lsan_list}")
+    file(STRINGS "${lsan_list}" lsan_lines REGEX "^leak:")
+    list(JOIN lsan_lines "\\n" lsan_text)
+    file(CONFIGURE OUTPUT "${CMAKE_BINARY_DIR}/lsan_suppressions.c" CONTENT
+         "// Generated from cmake/lsan-suppressions.txt.\nconst char* __lsan_default_suppressions(void);\nconst char* __lsan_default_suppressions(void) { return \"@lsan_text@\\n\"; }\n"
+         @ONLY)
+    add_library(sixdice_lsan_suppressions OBJECT "${CMAKE_BINARY_DIR}/lsan_suppressions.c")
+    link_libraries(sixdice_lsan_suppressions)
 endif()
 
 # Warnings for the project's own targets (not for third-party code).

@@ -93,9 +93,3 @@ std::string LocateFontFile(const std::string& face) {
 }
 
 } // namespace sixdice::media::sdl
-
-// fontconfig 2.14 loses a few bytes while parsing its configuration files, once per process.
-// The leak checker of sanitizer builds reads this list and leaves that one alone.
-extern "C" const char* __lsan_default_suppressions() {
-    return "leak:libfontconfig.so\n";
-}
