@@ -1,13 +1,15 @@
-// The settings file reader: bytes from disk, decoded from code page 1250, split into lines.
+// The settings file reader: which file, its bytes from disk, decoded from code page 1250, in lines.
 // SPDX-FileCopyrightText: 2026 The Six Dice authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/SettingsFile.h"
 
+#include "media/listfile/RegularFile.h"
+#include "ui/StartupMessages.h"
+
 #include <cerrno>
-#include <cstring>
-#include <fcntl.h>
+#include <cstdlib>
 #include <iconv.h>
-#include <unistd.h>
+#include <sys/stat.h>
 #include <vector>
 
 namespace sixdice::app {
@@ -84,35 +86,46 @@ ui::SettingsLines SplitSettingsText(std::string_view bytes) {
     return ui::SettingsLines(std::move(lines));
 }
 
-std::optional<std::string> LoadSettingsFile(const std::string& fileName, ui::SettingsLines& lines) {
+std::string SettingsFilePath(const std::string& fileName) {
+    if (fileName.find('/') != std::string::npos) {
+        return fileName;
+    }
+    std::string base;
+    // Only absolute folders count, as the desktop's configuration rules say.
+    if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && config[0] == '/') {
+        base = config;
+    } else if (const char* home = std::getenv("HOME"); home && home[0] == '/') {
+        base = std::string(home) + "/.config";
+    } else {
+        return fileName;
+    }
+    const std::string own = base + "/sixdice/" + fileName;
+    struct stat st {};
+    // Anything by that name counts, even a broken link: the player meant it, and hears about it.
+    if (::lstat(own.c_str(), &st) == 0 || (errno != ENOENT && errno != ENOTDIR)) {
+        return own;
+    }
+    return fileName;
+}
+
+std::optional<std::string> ReadSettingsFile(const std::string& path, ui::SettingsLines& lines,
+                                            bool perUser) {
     lines.Clear();
-    auto failure = [&](const char* what, int error) {
-        return std::string(what) + " \"" + fileName + "\". " + std::strerror(error) + ".";
-    };
-    int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        return failure("Cannot open file", errno);
+    lines.SetSource(path);
+    media::FileBytes file;
+    if (auto refusal = media::ReadRegularFile(path, media::file_limits::kSettings, file)) {
+        return ui::SettingsUnreadableMessage(path, perUser, *refusal);
     }
-    std::string bytes;
-    char buffer[4096];
-    for (;;) {
-        ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got < 0) {
-            int error = errno;
-            ::close(fd);
-            return failure("Cannot read file", error);
-        }
-        if (got == 0) {
-            break;
-        }
-        bytes.append(buffer, static_cast<std::size_t>(got));
-    }
-    ::close(fd);
-    lines = SplitSettingsText(bytes);
+    const auto bytes = file.bytes();
+    lines = SplitSettingsText(
+        std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    lines.SetSource(path);
     return std::nullopt;
+}
+
+std::optional<std::string> LoadSettingsFile(const std::string& fileName, ui::SettingsLines& lines) {
+    const std::string path = SettingsFilePath(fileName);
+    return ReadSettingsFile(path, lines, path != fileName);
 }
 
 } // namespace sixdice::app

@@ -19,8 +19,18 @@ std::string DecodeCp1250(std::string_view bytes);
 // line without LF still counts when it is not empty.
 ui::SettingsLines SplitSettingsText(std::string_view bytes);
 
-// Reads the file from disk (read-only); on failure returns the text the player is shown and
-// leaves `lines` empty.
+// The settings file to read: the player's own, $XDG_CONFIG_HOME/sixdice/NAME (by default
+// ~/.config/sixdice/NAME), whenever anything by that name exists there, else NAME in the working
+// folder. A name with a folder in it is taken as it stands.
+std::string SettingsFilePath(const std::string& fileName);
+
+// Reads the settings file at `path` (a regular file of at most 4 KB, never written); on failure
+// returns the text the player is shown and leaves `lines` empty. Either way the lines' source is
+// `path`. `perUser` says it is the player's own file, whose messages suggest other remedies.
+std::optional<std::string> ReadSettingsFile(const std::string& path, ui::SettingsLines& lines,
+                                            bool perUser);
+
+// Reads the settings file that SettingsFilePath chooses for `fileName`.
 std::optional<std::string> LoadSettingsFile(const std::string& fileName, ui::SettingsLines& lines);
 
 } // namespace sixdice::app

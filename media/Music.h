@@ -21,8 +21,9 @@ public:
     // and leaves the player closed.
     virtual MediaError Open() = 0;
     virtual bool IsOpen() const = 0;
-    // Plays from the current position; from the start when the music is at its end.
-    virtual void Play() = 0;
+    // Plays from the current position; from the start when the music is at its end. A piece that
+    // opened but cannot be started returns the decoder's message.
+    virtual MediaError Play() = 0;
     // Stops playing; the position is kept and the file stays open.
     virtual void Stop() = 0;
     virtual void Close() = 0;

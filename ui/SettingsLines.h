@@ -16,10 +16,13 @@ inline constexpr const char* SettingsFileName = "nastaveni.zrk";
 
 // The settings file's lines in UTF-8, read back by position; a line the file does not have reads
 // as the empty text. Only the first three lines mean anything; further lines are kept and ignored.
+// Source() is the path they were read from (the player's own settings file or the game's), which
+// messages about them name.
 class SettingsLines {
 public:
     SettingsLines() = default;
-    explicit SettingsLines(std::vector<std::string> lines) : lines_(std::move(lines)) {}
+    explicit SettingsLines(std::vector<std::string> lines, std::string source = SettingsFileName)
+        : lines_(std::move(lines)), source_(std::move(source)) {}
 
     const std::string& Line(std::size_t index) const {
         static const std::string empty;
@@ -32,12 +35,17 @@ public:
     std::size_t Count() const { return lines_.size(); }
     void Clear() { lines_.clear(); }
 
+    const std::string& Source() const { return source_; }
+    void SetSource(std::string path) { source_ = std::move(path); }
+
 private:
     std::vector<std::string> lines_;
+    std::string source_ = SettingsFileName;
 };
 
-// Loads the settings file `fileName` into `lines` (replacing what they held); returns the failure's
-// text, std::nullopt on success. Start-up is handed one of these, so tests can feed lines directly.
+// Loads the settings file `fileName` into `lines` (replacing what they held and setting their
+// source); returns the failure's text, std::nullopt on success. Start-up is handed one of these, so
+// tests can feed lines directly.
 using SettingsLoader =
     std::function<std::optional<std::string>(const std::string& fileName, SettingsLines& lines)>;
 

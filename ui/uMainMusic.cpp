@@ -1,7 +1,9 @@
 // Background music: starting a settings line's piece, stopping it and the 10 ms restart loop.
 // SPDX-FileCopyrightText: 2026 The Six Dice authors
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "media/listfile/RegularFile.h"
 #include "ui/MusicPath.h"
+#include "ui/StartupMessages.h"
 #include "ui/uMain.h"
 
 namespace sixdice::ui {
@@ -11,15 +13,21 @@ void Tmain::StartMusic(const std::string& settingsLine) {
         return;
     }
     media::MediaPlayer& player = services_.music();
-    player.SetFileName(MusicPath(settingsLine));
-    if (auto failure = player.Open()) {
+    const std::string path = MusicPath(settingsLine);
+    player.SetFileName(path);
+    auto failure = player.Open();
+    if (!failure && (failure = player.Play())) {
+        player.Close();
+    }
+    if (failure) {
         // The player has closed what it held; the music is off whatever it was before, so the
         // restart loop never asks a closed player.
         musicOn_ = false;
-        services_.messageBox().ShowError(*failure);
+        services_.messageBox().ShowError(
+            MusicMessage(path, settingsLine, settings_, *failure,
+                         media::InspectRegularFile(path, media::file_limits::kMusicFile)));
         return;
     }
-    player.Play();
     musicOn_ = true;
     musicTimer_.Arm(services_.events().Ticks());
 }
@@ -47,7 +55,11 @@ void Tmain::TimerTimer() {
     const bool atEnd = length > 0 ? position >= length : !player.IsPlaying();
     if (atEnd) {
         player.Rewind();
-        player.Play();
+        if (player.Play()) {
+            // Reported when the piece was started; now it cannot go on, so it stays off.
+            player.Close();
+            musicOn_ = false;
+        }
     }
 }
 

@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/listfile/ListFile.h"
 #include "ui/Catalogue.h"
+#include "ui/StartupMessages.h"
 #include "ui/uMain.h"
 
 #include <string>
@@ -12,24 +13,10 @@ namespace {
 
 constexpr const char* SoundFileName = "zvuky.zrk";
 
-std::string TooFewEntries(const std::string& fileName, int found, const char* kind, int needed) {
-    return "The file \"" + fileName + "\" holds " + std::to_string(found) + " " + kind +
-           "; the game needs " + std::to_string(needed) + " (numbers 0 to " +
-           std::to_string(needed - 1) + ").";
-}
-
-// The third settings line names neither language: say so in both, since no language is chosen.
-std::string UnknownLanguageMessage(const std::string& line) {
-    return "Třetí řádek souboru \"nastaveni.zrk\" je \"" + line +
-           "\"; povolené hodnoty jsou \"CZ\" (čeština) a \"EN\" (angličtina).\n"
-           "The third line of the file \"nastaveni.zrk\" is \"" +
-           line + "\"; the accepted values are \"CZ\" (Czech) and \"EN\" (English).";
-}
-
 } // namespace
 
 std::optional<std::string> Tmain::FormCreate() {
-    // 1. The settings list, from the file beside the program.
+    // 1. The settings list, from the player's own settings file or the one beside the program.
     settings_.Clear();
     if (auto failure = loadSettings_(SettingsFileName, settings_)) {
         return failure;
@@ -50,16 +37,17 @@ std::optional<std::string> Tmain::FormCreate() {
             return failure;
         }
     } else {
-        return UnknownLanguageMessage(languageLine);
+        return UnknownLanguageMessage(settings_);
     }
     // 4. The sound list; a recording the output cannot convert stays silent.
     media::SoundList sounds;
     if (auto failure = media::LoadSoundList(SoundFileName, sounds)) {
-        return failure;
+        return ListFileMessage(SoundFileName, GameFile::Sounds, *failure);
     }
     if (static_cast<int>(sounds.entries.size()) < catalogue::sound::Count) {
-        return TooFewEntries(SoundFileName, static_cast<int>(sounds.entries.size()), "sounds",
-                             catalogue::sound::Count);
+        return TooFewEntriesMessage(SoundFileName, GameFile::Sounds,
+                                    static_cast<int>(sounds.entries.size()),
+                                    catalogue::sound::Count);
     }
     (void)services_.sound().SetSoundList(sounds);
     // 5.
@@ -77,11 +65,12 @@ std::optional<std::string> Tmain::LoadLanguage(Language language) {
     const std::string fileName(GraphicsFileName(language));
     media::ImageList images;
     if (auto failure = media::LoadImageList(fileName, images)) {
-        return failure;
+        return ListFileMessage(fileName, GameFile::Graphics, *failure);
     }
     if (static_cast<int>(images.entries.size()) < catalogue::image::Count) {
-        return TooFewEntries(fileName, static_cast<int>(images.entries.size()), "images",
-                             catalogue::image::Count);
+        return TooFewEntriesMessage(fileName, GameFile::Graphics,
+                                    static_cast<int>(images.entries.size()),
+                                    catalogue::image::Count);
     }
     services_.graphics().SetImageList(images);
     services_.window().SetCaption(std::string(ProductTitle(language)));

@@ -23,7 +23,7 @@ std::vector<std::uint8_t> WriteBmpFile(const Picture& picture) {
     return out.release();
 }
 
-Picture DecodeBmpFile(std::span<const std::uint8_t> bytes) {
+Picture DecodeBmpFile(std::span<const std::uint8_t> bytes, DecodeBudget& budget) {
     if (bytes.size() < kFileHeaderSize + 4 || bytes[0] != 'B' || bytes[1] != 'M') {
         throw ReadFailure(kBitmapNotValid);
     }
@@ -36,16 +36,28 @@ Picture DecodeBmpFile(std::span<const std::uint8_t> bytes) {
     if (pixelOffset != 0 && pixelOffset <= bytes.size()) {
         layout.pixelOffset = pixelOffset;
     }
-    return DecodeDib(in, layout);
+    return DecodeDib(in, budget, layout);
 }
 
 std::optional<std::string> ReadBmpFile(std::span<const std::uint8_t> bytes, Picture& picture) {
     try {
-        picture = DecodeBmpFile(bytes);
+        DecodeBudget budget;
+        picture = DecodeBmpFile(bytes, budget);
         return std::nullopt;
     } catch (const ReadFailure& failure) {
         return failure.message;
     }
+}
+
+std::optional<LoadFailure> LoadBmpFile(const std::string& fileName, Picture& picture) {
+    FileBytes file;
+    if (auto refusal = ReadRegularFile(fileName, file_limits::kBitmapFile, file)) {
+        return LoadFailure{"Cannot open file " + fileName, refusal};
+    }
+    if (auto error = ReadBmpFile(file.bytes(), picture)) {
+        return LoadFailure{*error, std::nullopt};
+    }
+    return std::nullopt;
 }
 
 } // namespace sixdice::media

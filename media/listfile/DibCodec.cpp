@@ -266,7 +266,7 @@ void WriteDib24(const Picture& picture, ByteWriter& out) {
     }
 }
 
-Picture DecodeDib(ByteCursor& in, const DibLayout& layout) {
+Picture DecodeDib(ByteCursor& in, DecodeBudget& budget, const DibLayout& layout) {
     if (in.remaining() == 0) {
         return {};
     }
@@ -304,6 +304,7 @@ Picture DecodeDib(ByteCursor& in, const DibLayout& layout) {
             h.width * h.height > std::max(kRlePixelAllowance, kRlePixelsPerByte * h.imageSize)) {
             throw ReadFailure(kDibInvalid);
         }
+        budget.TakePicture(h.width, h.height);
         out.pixels.resize(std::size_t(h.width * h.height));
         DecodeRle(in, h, palette, out);
     } else {
@@ -312,6 +313,7 @@ Picture DecodeDib(ByteCursor& in, const DibLayout& layout) {
         if (rowBytes * h.height > std::int64_t(in.remaining())) {
             throw ReadFailure(kDibInvalid);
         }
+        budget.TakePicture(h.width, h.height);
         out.pixels.resize(std::size_t(h.width * h.height));
         DecodeRows(in, h, palette, out);
     }

@@ -5,6 +5,7 @@
 
 #include "media/listfile/ByteCursor.h"
 #include "media/listfile/ByteWriter.h"
+#include "media/listfile/DecodeBudget.h"
 #include "media/listfile/ListData.h"
 
 #include <cstddef>
@@ -25,7 +26,8 @@ struct DibLayout {
     std::optional<std::size_t> pixelOffset;
 };
 
-// Decodes the DIB at the cursor into top-row-first 0x00RRGGBB pixels; throws ReadFailure.
-Picture DecodeDib(ByteCursor& in, const DibLayout& layout = {});
+// Decodes the DIB at the cursor into top-row-first 0x00RRGGBB pixels, taking its pixels from the
+// budget before any memory is taken for them; throws ReadFailure.
+Picture DecodeDib(ByteCursor& in, DecodeBudget& budget, const DibLayout& layout = {});
 
 } // namespace sixdice::media

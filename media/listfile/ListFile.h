@@ -4,6 +4,7 @@
 #pragma once
 
 #include "media/listfile/ListData.h"
+#include "media/listfile/RegularFile.h"
 
 #include <cstdint>
 #include <optional>
@@ -13,15 +14,23 @@
 
 namespace sixdice::media {
 
-// A failed load's message, exactly as the player sees it (for example
+// A failed read's message, exactly as the reader words it (for example
 // "Error reading TPictureCollectionComponent.List: ... DIB is invalid").
 using LoadError = std::optional<std::string>;
 
+// A failed load from disk: the reader's message ("Cannot open file NAME" when the file could not
+// be read at all) and, in that case, why.
+struct LoadFailure {
+    std::string message;
+    std::optional<FileRefusal> refusal;
+};
+
 // Loading replaces the list's entries. On failure the list holds the entries read so far (the
-// failing one as far as it was read) and the message is returned; a file that cannot be opened
-// leaves the list untouched. std::nullopt means success.
-LoadError LoadImageList(const std::string& fileName, ImageList& list);
-LoadError LoadSoundList(const std::string& fileName, SoundList& list);
+// failing one as far as it was read) and the failure is returned; a file that cannot be read
+// (not a regular file, larger than file_limits::kListFile, ...) leaves the list untouched.
+// std::nullopt means success. What a list may decode to is limited by DecodeBudget.h.
+std::optional<LoadFailure> LoadImageList(const std::string& fileName, ImageList& list);
+std::optional<LoadFailure> LoadSoundList(const std::string& fileName, SoundList& list);
 LoadError ReadImageList(std::span<const std::uint8_t> bytes, ImageList& list);
 LoadError ReadSoundList(std::span<const std::uint8_t> bytes, SoundList& list);
 

@@ -90,22 +90,23 @@ void SkipChildObjects(ByteCursor& in, int depth) {
     in.u8();
 }
 
-void ReadPictureBlock(std::span<const std::uint8_t> block, Picture& picture) {
+void ReadPictureBlock(std::span<const std::uint8_t> block, Picture& picture, DecodeBudget& budget) {
     ByteCursor in(block);
     const std::string kind = in.shortString();
     if (kind == "TDIB") {
-        picture = DecodeDib(in);
+        picture = DecodeDib(in, budget);
     } else if (kind == "TBitmap") {
         const std::uint32_t size = in.u32();
         const auto file = in.take(size);
-        picture = size == 0 ? Picture{} : DecodeBmpFile(file);
+        picture = size == 0 ? Picture{} : DecodeBmpFile(file, budget);
     } else {
         // A picture kind this reader does not know: the entry stays without a picture.
         picture = Picture{};
     }
 }
 
-void ReadImageProperty(ByteCursor& in, const std::string& path, ImageEntry& e) {
+void ReadImageProperty(ByteCursor& in, const std::string& path, ImageEntry& e,
+                       DecodeBudget& budget) {
     if (SameName(path, "Name")) {
         e.name = ReadTextValue(in);
     } else if (SameName(path, "PatternHeight")) {
@@ -123,7 +124,7 @@ void ReadImageProperty(ByteCursor& in, const std::string& path, ImageEntry& e) {
     } else if (SameName(path, "TransparentColor")) {
         e.transparentColor = ReadColorValue(in);
     } else if (SameName(path, "Picture.Data")) {
-        ReadPictureBlock(ReadBinaryValue(in), e.picture);
+        ReadPictureBlock(ReadBinaryValue(in), e.picture, budget);
     } else if (SameName(path, "Picture")) {
         // The picture object itself has no value of its own in these files.
         in.u8();
@@ -133,7 +134,8 @@ void ReadImageProperty(ByteCursor& in, const std::string& path, ImageEntry& e) {
     }
 }
 
-void ReadSoundProperty(ByteCursor& in, const std::string& path, SoundEntry& e) {
+void ReadSoundProperty(ByteCursor& in, const std::string& path, SoundEntry& e,
+                       DecodeBudget& budget) {
     if (SameName(path, "Name")) {
         e.name = ReadTextValue(in);
     } else if (SameName(path, "Looped")) {
@@ -142,6 +144,14 @@ void ReadSoundProperty(ByteCursor& in, const std::string& path, SoundEntry& e) {
         e.maxPlayingCount = std::max<std::int32_t>(0, ReadIntegerValue(in));
     } else if (SameName(path, "Wave.WAVE")) {
         ReadWaveBlock(ReadBinaryValue(in), e);
+        try {
+            budget.TakeRecording(e);
+        } catch (const ReadFailure&) {
+            // Nothing beyond the budget stays in the list, not even in the failing entry.
+            e.format.clear();
+            e.samples.clear();
+            throw;
+        }
     } else if (SameName(path, "Wave")) {
         in.u8();
         throw ReadFailure(kInvalidPropertyValue);
@@ -218,6 +228,7 @@ LoadError Guarded(Read read) {
 LoadError ReadImageList(std::span<const std::uint8_t> bytes, ImageList& list) {
     list.entries.clear();
     list.colorTable.clear();
+    DecodeBudget budget;
     return Guarded([&] {
         ReadListFile(bytes, kImageHolderClass, [&](ByteCursor& in, const std::string& path) {
             if (SameName(path, "List.ColorTable")) {
@@ -227,7 +238,10 @@ LoadError ReadImageList(std::span<const std::uint8_t> bytes, ImageList& list) {
                 }
                 list.colorTable.assign(block.begin(), block.begin() + kColorTableSize);
             } else if (SameName(path, "List")) {
-                ReadCollection(in, list.entries, kImageEntryClass, ReadImageProperty);
+                ReadCollection(in, list.entries, kImageEntryClass,
+                               [&](ByteCursor& c, const std::string& p, ImageEntry& e) {
+                                   ReadImageProperty(c, p, e, budget);
+                               });
             } else {
                 return false;
             }
@@ -238,12 +252,16 @@ LoadError ReadImageList(std::span<const std::uint8_t> bytes, ImageList& list) {
 
 LoadError ReadSoundList(std::span<const std::uint8_t> bytes, SoundList& list) {
     list.entries.clear();
+    DecodeBudget budget;
     return Guarded([&] {
         ReadListFile(bytes, kSoundHolderClass, [&](ByteCursor& in, const std::string& path) {
             if (!SameName(path, "List")) {
                 return false;
             }
-            ReadCollection(in, list.entries, kSoundEntryClass, ReadSoundProperty);
+            ReadCollection(in, list.entries, kSoundEntryClass,
+                           [&](ByteCursor& c, const std::string& p, SoundEntry& e) {
+                               ReadSoundProperty(c, p, e, budget);
+                           });
             return true;
         });
     });

@@ -3,8 +3,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/sdl/SdlMusic.h"
 
+#include "media/listfile/RegularFile.h"
+
 #include <atomic>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 
 namespace sixdice::media::sdl {
@@ -40,7 +43,21 @@ MediaError SdlMusic::Open() {
     Close();
     if (!audioOpen_)
         return "Cannot open " + fileName_ + ": there is no audio output";
-    music_.reset(Mix_LoadMUS(fileName_.c_str()));
+    // The decoder gets a file we opened and checked ourselves: a regular file within the music
+    // limit, so a named pipe or a device never blocks it and nothing is swapped in meanwhile.
+    UniqueFd fd;
+    if (auto refusal = OpenRegularFile(fileName_, file_limits::kMusicFile, fd))
+        return "Cannot open file " + fileName_ + ": " + refusal->Reason();
+    std::FILE* file = ::fdopen(fd.get(), "rb");
+    if (file == nullptr)
+        return "Cannot open file " + fileName_;
+    fd.release(); // the stream owns it now
+    SDL_RWops* stream = SDL_RWFromFP(file, SDL_TRUE);
+    if (stream == nullptr) {
+        std::fclose(file);
+        return SdlErrorText();
+    }
+    music_.reset(Mix_LoadMUS_RW(stream, 1)); // closes the stream, also when it fails
     if (!music_)
         return SdlErrorText();
     const double seconds = Mix_MusicDuration(music_.get());
@@ -57,23 +74,22 @@ void SdlMusic::Update() const {
         state_ = State::Ended;
 }
 
-void SdlMusic::Play() {
+MediaError SdlMusic::Play() {
     if (!music_)
-        return;
+        return std::nullopt;
     Update();
     if (state_ == State::Playing)
-        return;
+        return std::nullopt;
     if (state_ == State::Paused) {
         Mix_ResumeMusic();
         state_ = State::Playing;
-        return;
+        return std::nullopt;
     }
     Halt();
-    if (Mix_PlayMusic(music_.get(), 0) != 0) {
-        ReportSdlError("Mix_PlayMusic");
-        return;
-    }
+    if (Mix_PlayMusic(music_.get(), 0) != 0)
+        return "Mix_PlayMusic: " + SdlErrorText();
     state_ = State::Playing;
+    return std::nullopt;
 }
 
 void SdlMusic::Stop() {

@@ -17,7 +17,7 @@ public:
     std::string FileName() const override { return fileName_; }
     MediaError Open() override;
     bool IsOpen() const override { return music_ != nullptr; }
-    void Play() override;
+    MediaError Play() override;
     void Stop() override;
     void Close() override;
     void Rewind() override;

@@ -287,13 +287,14 @@ public:
         return std::nullopt;
     }
     bool IsOpen() const override { return open_; }
-    void Play() override {
+    MediaError Play() override {
         s_.log_.Add("Music.Play");
         if (!open_)
-            return;
+            return std::nullopt;
         if (position_ >= length_)
             position_ = 0;
         playing_ = true;
+        return std::nullopt;
     }
     void Stop() override {
         s_.log_.Add("Music.Stop");

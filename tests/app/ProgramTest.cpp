@@ -79,7 +79,8 @@ struct StartFailure {
 
 TEST_F(Program, StartUpFailuresEndWithTheirMessageAndExitCode1) {
     const StartFailure cases[] = {
-        {"settings file missing", nullptr, nullptr, "Cannot open file \"nastaveni.zrk\""},
+        {"settings file missing", nullptr, nullptr,
+         "The settings file \"nastaveni.zrk\" is missing"},
         {"Czech graphics missing", "0\n0\nCZ\n", "grafika_cz.zrk", "grafika_cz.zrk"},
         {"English graphics missing", "0\n0\nEN\n", "grafika_en.zrk", "grafika_en.zrk"},
         {"sound file missing", "0\n0\nEN\n", "zvuky.zrk", "zvuky.zrk"},
@@ -106,7 +107,11 @@ TEST_F(Program, MusicThatCannotBeOpenedDoesNotStopTheGame) {
     services_.FailMusicOpen("hudba/chybi.ogg", "Couldn't open 'hudba/chybi.ogg'");
     services_.QueueCloseRequest();
     EXPECT_EQ(RunGame(services_), 0);
-    EXPECT_EQ(Log().Count("MessageBox Couldn't open 'hudba/chybi.ogg'"), 1) << Log().Text();
+    const auto boxes = Log().Matching("MessageBox ");
+    ASSERT_EQ(boxes.size(), 1u) << Log().Text();
+    EXPECT_THAT(boxes[0], HasSubstr("The music file \"hudba/chybi.ogg\" is missing. The game goes "
+                                    "on without music."));
+    EXPECT_THAT(boxes[0], HasSubstr("\nCouldn't open 'hudba/chybi.ogg'")) << "the player's words";
     EXPECT_EQ(Log().Count("DrawImage 0 0 0 0"), 1) << "the menu still shows";
 }
 

@@ -1,14 +1,20 @@
-// The settings file: code page 1250 lines, line ends, missing and further lines, read failures.
+// The settings file: code page 1250 lines, line ends, refusals, and the player's own file.
 // SPDX-FileCopyrightText: 2026 The Six Dice authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/SettingsFile.h"
 
+#include "tests/app/UserSettingsIsolation.h"
 #include "tests/ui/support/SyntheticAssets.h"
 
-#include <gtest/gtest.h>
+#include <fstream>
+#include <gmock/gmock.h>
+#include <sys/stat.h>
 
 namespace sixdice::app {
 namespace {
+
+using ::testing::EndsWith;
+using ::testing::HasSubstr;
 
 struct SplitCase {
     const char* label;
@@ -66,19 +72,146 @@ TEST(SettingsFile, LoadsFromTheWorkingFolder) {
     EXPECT_EQ(folder.Listing(), std::vector<std::string>{"nastaveni.zrk"}) << "nothing written";
 }
 
-TEST(SettingsFile, ReportsFilesThatCannotBeRead) {
-    testsupport::WorkingFolder folder;
-    ui::SettingsLines lines(std::vector<std::string>{"old"});
-    auto missing = LoadSettingsFile("nastaveni.zrk", lines);
-    ASSERT_TRUE(missing.has_value());
-    EXPECT_NE(missing->find("\"nastaveni.zrk\""), std::string::npos) << *missing;
-    EXPECT_NE(missing->find("No such file"), std::string::npos) << *missing;
-    EXPECT_EQ(lines.Count(), 0u) << "a failed load leaves no lines behind";
+// Each case puts something other than a good settings file at "nastaveni.zrk".
+struct Refused {
+    const char* label;
+    void (*make)(const std::filesystem::path& file);
+    const char* english; // what the message says is wrong, in English
+    const char* czech;   // and in Czech
+};
 
-    std::filesystem::create_directory(folder.Path() / "nastaveni.zrk");
-    auto directory = LoadSettingsFile("nastaveni.zrk", lines);
-    ASSERT_TRUE(directory.has_value()) << "a folder by that name is not a settings file";
-    EXPECT_NE(directory->find("nastaveni.zrk"), std::string::npos) << *directory;
+const Refused kRefused[] = {
+    {"missing", [](const std::filesystem::path&) {}, "is missing", "chybí"},
+    {"a folder", [](const std::filesystem::path& f) { std::filesystem::create_directory(f); },
+     "is a folder, not a file", "je složka, ne soubor"},
+    {"a named pipe",
+     [](const std::filesystem::path& f) { ASSERT_EQ(::mkfifo(f.c_str(), 0644), 0); },
+     "is a named pipe", "je pojmenovaná roura"},
+    {"a link to /dev/zero",
+     [](const std::filesystem::path& f) { std::filesystem::create_symlink("/dev/zero", f); },
+     "is a device", "je zařízení"},
+    {"larger than 4 KB",
+     [](const std::filesystem::path& f) {
+         std::ofstream(f) << "0\n0\nCZ\n" << std::string(5000, 'x');
+     },
+     "is too large (4.9 KB; at most 4 KB)", "je příliš velký (4,9 KB, smí mít nejvýše 4 KB)"},
+    {"a dangling link",
+     [](const std::filesystem::path& f) { std::filesystem::create_symlink("nowhere.zrk", f); },
+     "is missing", "chybí"},
+};
+
+TEST(SettingsFile, RefusesWhatIsNotASmallRegularFileAndSaysWhy) {
+    for (const auto& c : kRefused) {
+        testsupport::WorkingFolder folder;
+        c.make(folder.Path() / "nastaveni.zrk");
+        ui::SettingsLines lines(std::vector<std::string>{"old"});
+        const auto message = LoadSettingsFile("nastaveni.zrk", lines);
+        ASSERT_TRUE(message.has_value()) << c.label;
+        EXPECT_THAT(*message,
+                    HasSubstr("Soubor s nastavením \"nastaveni.zrk\" " + std::string(c.czech)))
+            << c.label;
+        EXPECT_THAT(*message,
+                    HasSubstr("The settings file \"nastaveni.zrk\" " + std::string(c.english)))
+            << c.label;
+        EXPECT_THAT(*message, HasSubstr("Reinstall the game, or repair the file")) << c.label;
+        EXPECT_LT(message->find("Soubor"), message->find("The settings")) << "Czech first";
+        EXPECT_THAT(*message, EndsWith("\nCannot open file nastaveni.zrk")) << c.label;
+        EXPECT_EQ(lines.Count(), 0u) << c.label << ": a failed load leaves no lines behind";
+        EXPECT_EQ(lines.Source(), "nastaveni.zrk") << c.label;
+    }
+}
+
+TEST(SettingsFile, OddBytesAreKeptForTheMessagesToShow) {
+    testsupport::WorkingFolder folder;
+    // A NUL byte, a control character and UTF-16 text: read as they are, nothing cut.
+    folder.WriteFile("nastaveni.zrk", std::string("0\n0\nC\0Z\x01\n", 9));
+    ui::SettingsLines lines;
+    ASSERT_EQ(LoadSettingsFile("nastaveni.zrk", lines), std::nullopt);
+    EXPECT_EQ(lines.StartLanguage(), std::string("C\0Z\x01", 4));
+    folder.WriteFile("nastaveni.zrk", std::string("\xFF\xFE"
+                                                  "0\0\n\0",
+                                                  6));
+    ASSERT_EQ(LoadSettingsFile("nastaveni.zrk", lines), std::nullopt);
+    EXPECT_EQ(lines.Count(), 2u);
+    // Exactly 4 KB is still a settings file.
+    folder.WriteFile("nastaveni.zrk", "0\n0\nEN\n" + std::string(4096 - 7, ' '));
+    EXPECT_EQ(LoadSettingsFile("nastaveni.zrk", lines), std::nullopt);
+    EXPECT_EQ(lines.StartLanguage(), "EN");
+}
+
+// The player's own settings file, in a configuration folder made for each test.
+class UserSettings : public ::testing::Test {
+protected:
+    testsupport::WorkingFolder folder_;
+    std::filesystem::path config_ = folder_.Path() / "config";
+    std::filesystem::path own_ = config_ / "sixdice" / "nastaveni.zrk";
+    testsupport::ScopedEnv configHome_{"XDG_CONFIG_HOME", config_.string()};
+
+    void SetUp() override { folder_.WriteFile("nastaveni.zrk", "0\n0\nCZ\n"); }
+    void WriteOwn(const std::string& bytes) {
+        std::filesystem::create_directories(own_.parent_path());
+        std::ofstream(own_, std::ios::binary) << bytes;
+    }
+};
+
+TEST_F(UserSettings, TheOwnFileIsReadInPreferenceToTheGamesOne) {
+    ui::SettingsLines lines;
+    ASSERT_EQ(LoadSettingsFile("nastaveni.zrk", lines), std::nullopt);
+    EXPECT_EQ(lines.StartLanguage(), "CZ") << "without an own file, the game's own";
+    EXPECT_EQ(lines.Source(), "nastaveni.zrk");
+    std::filesystem::create_directories(own_.parent_path());
+    ASSERT_EQ(LoadSettingsFile("nastaveni.zrk", lines), std::nullopt);
+    EXPECT_EQ(lines.StartLanguage(), "CZ") << "an empty folder changes nothing";
+
+    WriteOwn("hudba \xE8.ogg\r\n0\r\nEN\r\n");
+    ASSERT_EQ(LoadSettingsFile("nastaveni.zrk", lines), std::nullopt);
+    EXPECT_EQ(lines.StartLanguage(), "EN");
+    EXPECT_EQ(lines.MenuMusic(), "hudba č.ogg") << "the same code page";
+    EXPECT_EQ(lines.Source(), own_.string());
+    EXPECT_EQ(SettingsFilePath("nastaveni.zrk"), own_.string());
+}
+
+TEST_F(UserSettings, ConfigFolderDefaultsToDotConfigAndMustBeAbsolute) {
+    testsupport::ScopedEnv home("HOME", folder_.Path().string());
+    const std::string dotConfig = (folder_.Path() / ".config/sixdice/nastaveni.zrk").string();
+    for (const std::optional<std::string>& configHome :
+         std::initializer_list<std::optional<std::string>>{std::nullopt, "", "config"}) {
+        testsupport::ScopedEnv unset("XDG_CONFIG_HOME", configHome);
+        EXPECT_EQ(SettingsFilePath("nastaveni.zrk"), "nastaveni.zrk") << "no own file yet";
+        folder_.WriteFile(".config/sixdice/nastaveni.zrk", "0\n0\nEN\n");
+        EXPECT_EQ(SettingsFilePath("nastaveni.zrk"), dotConfig)
+            << "XDG_CONFIG_HOME=" << configHome.value_or("(unset)");
+        std::filesystem::remove(dotConfig);
+    }
+    testsupport::ScopedEnv noHome("HOME", std::nullopt);
+    testsupport::ScopedEnv noConfig("XDG_CONFIG_HOME", std::nullopt);
+    EXPECT_EQ(SettingsFilePath("nastaveni.zrk"), "nastaveni.zrk");
+    EXPECT_EQ(SettingsFilePath("/etc/x/nastaveni.zrk"), "/etc/x/nastaveni.zrk");
+}
+
+TEST_F(UserSettings, ABrokenOwnFileIsReportedWithItsPathNotPassedOver) {
+    for (const auto& c : kRefused) {
+        std::filesystem::remove_all(config_);
+        std::filesystem::create_directories(own_.parent_path());
+        c.make(own_);
+        if (!std::filesystem::exists(std::filesystem::symlink_status(own_))) {
+            continue; // nothing there: the game's own file is read, as tested above
+        }
+        const auto before = folder_.Listing();
+        ui::SettingsLines lines;
+        const auto message = LoadSettingsFile("nastaveni.zrk", lines);
+        EXPECT_EQ(folder_.Listing(), before) << c.label << ": nothing written";
+        ASSERT_TRUE(message.has_value()) << c.label;
+        EXPECT_THAT(*message,
+                    HasSubstr("Your own settings file \"" + own_.string() + "\" " + c.english))
+            << c.label;
+        EXPECT_THAT(*message, HasSubstr("Váš vlastní soubor s nastavením \"" + own_.string()))
+            << c.label;
+        EXPECT_THAT(*message, HasSubstr("or delete it and the game uses the settings in its own "
+                                        "folder"))
+            << c.label;
+        EXPECT_EQ(lines.Source(), own_.string()) << c.label;
+    }
 }
 
 } // namespace

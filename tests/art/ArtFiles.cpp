@@ -27,7 +27,7 @@ const media::ImageList* GraphicsFile(Language language) {
         if (std::filesystem::exists(file)) {
             list = std::make_unique<media::ImageList>();
             if (const auto failure = media::LoadImageList(file, *list)) {
-                ADD_FAILURE() << file << " does not load: " << *failure;
+                ADD_FAILURE() << file << " does not load: " << failure->message;
                 list.reset();
             }
         }

@@ -21,7 +21,7 @@ namespace {
 int ExtractImage(const std::string& graphicsFile, int index, const std::string& out) {
     sixdice::media::ImageList list;
     if (auto failure = sixdice::media::LoadImageList(graphicsFile, list)) {
-        std::fprintf(stderr, "%s\n", failure->c_str());
+        std::fprintf(stderr, "%s\n", failure->message.c_str());
         return 2;
     }
     if (index < 0 || index >= int(list.entries.size()) || list.entries[index].picture.empty()) {
@@ -54,7 +54,7 @@ int Compare(const std::string& expectedFile, const std::string& actualFile) {
 std::optional<sixdice::media::ImageList> Images(const std::string& graphicsFile) {
     sixdice::media::ImageList list;
     if (auto failure = sixdice::media::LoadImageList(graphicsFile, list)) {
-        std::fprintf(stderr, "%s\n", failure->c_str());
+        std::fprintf(stderr, "%s\n", failure->message.c_str());
         return std::nullopt;
     }
     return list;

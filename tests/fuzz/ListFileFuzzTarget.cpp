@@ -1,9 +1,11 @@
 // Fuzz entry for the list-file reader and the bitmap and wave file readers.
-// Any bytes must load or fail cleanly, and what loads must survive a write and a second read
-// unchanged. The bitmap and wave readers are what `zrk pack` uses on outside files.
+// Any bytes must load or fail cleanly within the decoding budget, and what loads must survive a
+// write and a second read unchanged. The bitmap and wave readers are what `zrk pack` uses on
+// outside files.
 // SPDX-FileCopyrightText: 2026 The Six Dice authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/listfile/BmpFile.h"
+#include "media/listfile/DecodeBudget.h"
 #include "media/listfile/ListFile.h"
 #include "media/listfile/WavFile.h"
 
@@ -31,14 +33,20 @@ void CheckPatterns(const sixdice::media::ImageEntry& e) {
     }
 }
 
+// What a load holds, loaded or failed, must stay within the budget of one list.
 void CheckImages(std::span<const std::uint8_t> bytes) {
+    namespace limits = sixdice::media::decode_limits;
     sixdice::media::ImageList list;
     const auto error = sixdice::media::ReadImageList(bytes, list);
+    std::int64_t pixels = 0;
     for (const auto& e : list.entries) {
         Check(e.picture.pixels.size() ==
               std::size_t(e.picture.width) * std::size_t(e.picture.height));
+        Check(std::int64_t(e.picture.pixels.size()) <= limits::kPixelsPerPicture);
+        pixels += std::int64_t(e.picture.pixels.size());
         CheckPatterns(e);
     }
+    Check(pixels <= limits::kPixelsPerList);
     if (error) {
         return;
     }
@@ -58,10 +66,17 @@ void CheckImages(std::span<const std::uint8_t> bytes) {
 void CheckSounds(std::span<const std::uint8_t> bytes) {
     sixdice::media::SoundList list;
     const auto error = sixdice::media::ReadSoundList(bytes, list);
+    namespace limits = sixdice::media::decode_limits;
+    std::int64_t samples = 0, milliseconds = 0;
     for (const auto& e : list.entries) {
         Check(e.maxPlayingCount >= 0);
-        e.waveFormat();
+        const std::int64_t n = sixdice::media::RecordingSamples(e);
+        const std::int64_t ms = sixdice::media::RecordingMilliseconds(e);
+        Check(n <= limits::kSamplesPerRecording && ms <= limits::kMillisecondsPerRecording);
+        samples += n;
+        milliseconds += ms;
     }
+    Check(samples <= limits::kSamplesPerList && milliseconds <= limits::kMillisecondsPerList);
     if (error) {
         return;
     }
@@ -74,6 +89,8 @@ void CheckFiles(std::span<const std::uint8_t> bytes) {
     sixdice::media::Picture picture;
     if (!sixdice::media::ReadBmpFile(bytes, picture)) {
         Check(picture.pixels.size() == std::size_t(picture.width) * std::size_t(picture.height));
+        Check(std::int64_t(picture.pixels.size()) <=
+              sixdice::media::decode_limits::kPixelsPerPicture);
         sixdice::media::Picture again;
         Check(!sixdice::media::ReadBmpFile(sixdice::media::WriteBmpFile(picture), again));
         Check(again == picture);

@@ -236,6 +236,30 @@ void WriteCrashers() {
                           .intProp("PatternWidth", 2)
                           .intProp("SkipWidth", -2)
                           .bytes()}));
+    // Many pictures, each within the run-length allowance, that add up to far more than a list
+    // may decode to (256 megapixels without the budget).
+    DibLayout megapixel = huge;
+    megapixel.width = megapixel.height = 1024;
+    const Bytes bomb = EntryWithPicture(PictureBlock("TDIB", Dib(megapixel)));
+    Stream many = Header();
+    many.raw("TPF0").str("T").str("").str("List").u8(14);
+    for (int i = 0; i < 256; ++i) {
+        many.u8(1).raw(bomb).u8(0);
+    }
+    many.u8(0).u8(0).u8(0);
+    Put("budget_many_pictures.zrk", many.bytes());
+    // A hundred bytes of sound at one sample a second, which an output would stretch to 100 s.
+    Put("budget_slow_rate.zrk",
+        ListFileWith(
+            {Stream()
+                 .binProp("Wave.WAVE",
+                          WriteWaveImage(
+                              SoundEntry{"slow", false, 0,
+                                         Stream().u16(1).u16(1).u32(1).u32(1).u16(1).u16(8).bytes(),
+                                         Bytes(100, 128)},
+                              false))
+                 .bytes()},
+            "TWaveCollectionComponent"));
     Put("pattern_huge_count.zrk",
         ListFileWith({Stream()
                           .binProp("Picture.Data", PictureBlock("TDIB", Dib(small)))

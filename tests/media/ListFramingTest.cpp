@@ -229,12 +229,16 @@ TEST_F(LoadFromDisk, MissingFileKeepsTheListAndNamesTheFile) {
     const std::string name = (dir_ / "nope.zrk").string();
     auto error = LoadImageList(name, list);
     ASSERT_TRUE(error);
-    EXPECT_EQ(*error, "Cannot open file " + name);
+    EXPECT_EQ(error->message, "Cannot open file " + name);
+    ASSERT_TRUE(error->refusal);
+    EXPECT_EQ(error->refusal->problem, FileProblem::Missing);
     EXPECT_EQ(list.entries.size(), 3u);
     SoundList sounds;
     auto dirError = LoadSoundList(dir_.string(), sounds);
     ASSERT_TRUE(dirError);
-    EXPECT_EQ(*dirError, "Cannot open file " + dir_.string()) << "a folder is not a list file";
+    EXPECT_EQ(dirError->message, "Cannot open file " + dir_.string()) << "a folder is no list";
+    ASSERT_TRUE(dirError->refusal);
+    EXPECT_EQ(dirError->refusal->problem, FileProblem::Folder);
 }
 
 TEST_F(LoadFromDisk, LoadsWhatSaveBytesWrote) {
@@ -259,7 +263,9 @@ TEST_F(LoadFromDisk, AWriterHoldingTheFileKeepsItClosed) {
     ASSERT_EQ(::flock(writer, LOCK_EX), 0);
     SoundList list;
     auto error = LoadSoundList(name, list);
-    EXPECT_TRUE(error && *error == "Cannot open file " + name);
+    ASSERT_TRUE(error && error->refusal);
+    EXPECT_EQ(error->message, "Cannot open file " + name);
+    EXPECT_EQ(error->refusal->problem, FileProblem::HeldByWriter);
     ::flock(writer, LOCK_UN);
     EXPECT_FALSE(LoadSoundList(name, list)) << "readable again once the writer lets go";
     ::close(writer);

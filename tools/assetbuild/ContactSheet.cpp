@@ -323,7 +323,7 @@ int WriteContactSheets(const std::filesystem::path& outDir, const std::string& c
     for (const auto& [language, file] : files) {
         media::ImageList list;
         if (const auto failure = media::LoadImageList(file, list)) {
-            std::cerr << "sixdice_artbuild: " << *failure << "\n";
+            std::cerr << "sixdice_artbuild: " << failure->message << "\n";
             return 1;
         }
         WriteLanguage(outDir, language, list);

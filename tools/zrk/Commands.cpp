@@ -10,8 +10,7 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <new>
 #include <sstream>
 
 namespace sixdice::zrk {
@@ -21,7 +20,11 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr const char* kUsage =
-    "usage: zrk list FILE | zrk extract FILE DIR | zrk pack images|sounds DIR OUT\n";
+    "usage: zrk list [--images|--sounds] FILE\n"
+    "       zrk extract [--images|--sounds] FILE DIR\n"
+    "       zrk pack images|sounds DIR OUT\n"
+    "The kind of a list is told from what it holds; --images or --sounds says it where the file\n"
+    "cannot tell (an empty list, entries with names only).\n";
 // list.txt repeats what `zrk list` prints; entries.txt holds every stored property for packing.
 constexpr const char* kListingFile = "list.txt";
 constexpr const char* kEntriesFile = "entries.txt";
@@ -33,16 +36,31 @@ std::string Numbered(std::size_t index, const char* extension) {
     return buf;
 }
 
-std::optional<std::vector<std::uint8_t>> ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return std::nullopt;
-    }
-    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
-}
-
 Outcome Failed(std::string message) {
     return Outcome{1, "", std::move(message) + "\n"};
+}
+
+// An input file's bytes: a regular file within the limit of its kind, or the reason why not.
+struct Input {
+    std::vector<std::uint8_t> bytes;
+    std::optional<media::FileRefusal> refusal;
+    std::string Problem(const fs::path& path) const {
+        return "Cannot open file " + path.string() + ": " + refusal->Reason();
+    }
+};
+
+Input ReadInput(const fs::path& path, std::uint64_t limit) {
+    Input input;
+    media::FileBytes file;
+    input.refusal = media::ReadRegularFile(path.string(), limit, file);
+    if (!input.refusal) {
+        input.bytes.assign(file.bytes().begin(), file.bytes().end());
+    }
+    return input;
+}
+
+bool IsMissing(const Input& input) {
+    return input.refusal && input.refusal->problem == media::FileProblem::Missing;
 }
 
 std::string EntriesLine(int index, const media::ImageEntry& e) {
@@ -69,20 +87,34 @@ struct LoadedList {
     media::ImageList images;
     media::SoundList sounds;
     media::LoadError error;
+    bool unreadable = false; // the file itself could not be read: nothing was listed
+    std::string note;        // said on standard error when the kind was a guess
     std::string listing;
 };
 
-LoadedList Load(const std::string& file) {
+// Reads the file once, as the game does (a regular file within the list-file limit, shared with
+// readers only), then as the kind it was told or the kind its content shows.
+LoadedList Load(const std::string& file, std::optional<ListKind> told) {
     LoadedList l;
-    if (auto bytes = ReadFile(file)) {
-        l.kind = DetectKind(*bytes);
-    }
-    if (l.kind == ListKind::Sounds) {
-        l.error = media::LoadSoundList(file, l.sounds);
-        l.listing = Listing(l.sounds);
-    } else {
-        l.error = media::LoadImageList(file, l.images);
-        l.listing = Listing(l.images);
+    KindGuess guess;
+    {
+        media::FileBytes bytes;
+        if (auto refusal =
+                media::ReadRegularFile(file, media::file_limits::kListFile, bytes, true)) {
+            l.error = "Cannot open file " + file + ": " + refusal->Reason();
+            l.unreadable = true;
+            return l;
+        }
+        guess = told ? KindGuess{told, true} : DetectKind(bytes.bytes());
+        l.kind = guess.kind.value_or(ListKind::Images);
+        l.error = l.kind == ListKind::Sounds ? media::ReadSoundList(bytes.bytes(), l.sounds)
+                                             : media::ReadImageList(bytes.bytes(), l.images);
+    } // the file's bytes go before the listing is made
+    l.listing = l.kind == ListKind::Sounds ? Listing(l.sounds) : Listing(l.images);
+    // Entries that could be either kind are listed as images; say so, since they may not be.
+    if (!guess.kind && !l.images.entries.empty()) {
+        l.note = "zrk: nothing in " + file +
+                 " tells images from sounds; listed as images (--sounds reads it as sounds)\n";
     }
     return l;
 }
@@ -187,10 +219,14 @@ std::optional<std::string> ApplyFields(const ListingLine& line, media::SoundEntr
 std::optional<std::string> ReadEntryLines(const fs::path& dir, const char* kindWord,
                                           const char* extension, std::vector<ListingLine>& lines) {
     for (const char* name : {kEntriesFile, kListingFile}) {
-        std::ifstream in(dir / name);
-        if (!in) {
+        const Input input = ReadInput(dir / name, media::file_limits::kListingText);
+        if (IsMissing(input)) {
             continue;
         }
+        if (input.refusal) {
+            return input.Problem(dir / name);
+        }
+        std::istringstream in(std::string(input.bytes.begin(), input.bytes.end()));
         std::string text;
         int lineNumber = 0;
         while (std::getline(in, text)) {
@@ -211,8 +247,25 @@ std::optional<std::string> ReadEntryLines(const fs::path& dir, const char* kindW
         }
         return std::nullopt;
     }
-    for (std::size_t i = 0; fs::exists(dir / Numbered(i, extension)); ++i) {
+    std::error_code ec;
+    for (std::size_t i = 0; fs::exists(dir / Numbered(i, extension), ec); ++i) {
         lines.push_back(ListingLine{int(i), kindWord, {}});
+    }
+    return std::nullopt;
+}
+
+// A numbered picture or recording of the folder; a missing one leaves its entry empty.
+template <typename Entry, typename ReadEntryFile>
+std::optional<std::string> ReadNumbered(const fs::path& path, Entry& entry, ReadEntryFile read) {
+    const Input input = ReadInput(path, media::file_limits::kListFile);
+    if (IsMissing(input)) {
+        return std::nullopt;
+    }
+    if (input.refusal) {
+        return input.Problem(path);
+    }
+    if (auto error = read(input.bytes, entry)) {
+        return path.string() + ": " + *error;
     }
     return std::nullopt;
 }
@@ -223,20 +276,23 @@ Outcome PackImages(const fs::path& dir, const std::string& outFile) {
         return Failed(*error);
     }
     media::ImageList list;
-    if (auto table = ReadFile(dir / kColorTableFile)) {
-        table->resize(media::kColorTableSize, 0);
-        list.colorTable = std::move(*table);
+    Input table = ReadInput(dir / kColorTableFile, media::kColorTableSize);
+    if (!table.refusal) {
+        table.bytes.resize(media::kColorTableSize, 0);
+        list.colorTable = std::move(table.bytes);
+    } else if (!IsMissing(table)) {
+        return Failed(table.Problem(dir / kColorTableFile));
     }
     for (const auto& line : lines) {
         media::ImageEntry e;
         if (auto error = ApplyFields(line, e)) {
             return Failed(*error);
         }
-        const fs::path bmp = dir / Numbered(std::size_t(line.index), "bmp");
-        if (auto bytes = ReadFile(bmp)) {
-            if (auto error = media::ReadBmpFile(*bytes, e.picture)) {
-                return Failed(bmp.string() + ": " + *error);
-            }
+        if (auto error = ReadNumbered(dir / Numbered(std::size_t(line.index), "bmp"), e,
+                                      [](const auto& bytes, media::ImageEntry& entry) {
+                                          return media::ReadBmpFile(bytes, entry.picture);
+                                      })) {
+            return Failed(*error);
         }
         list.entries.push_back(std::move(e));
     }
@@ -258,11 +314,11 @@ Outcome PackSounds(const fs::path& dir, const std::string& outFile) {
         if (auto error = ApplyFields(line, e)) {
             return Failed(*error);
         }
-        const fs::path wav = dir / Numbered(std::size_t(line.index), "wav");
-        if (auto bytes = ReadFile(wav)) {
-            if (auto error = media::ReadWavFile(*bytes, e)) {
-                return Failed(wav.string() + ": " + *error);
-            }
+        if (auto error = ReadNumbered(dir / Numbered(std::size_t(line.index), "wav"), e,
+                                      [](const auto& bytes, media::SoundEntry& entry) {
+                                          return media::ReadWavFile(bytes, entry);
+                                      })) {
+            return Failed(*error);
         }
         list.entries.push_back(std::move(e));
     }
@@ -273,23 +329,61 @@ Outcome PackSounds(const fs::path& dir, const std::string& outFile) {
     return {};
 }
 
+// The command's words without the kind options, and the kind they name; false for both options.
+bool TakeKindOption(std::vector<std::string>& words, std::optional<ListKind>& kind) {
+    std::vector<std::string> rest;
+    for (const auto& w : words) {
+        if (w == "--images" || w == "--sounds") {
+            const ListKind named = w == "--images" ? ListKind::Images : ListKind::Sounds;
+            if (kind && *kind != named) {
+                return false;
+            }
+            kind = named;
+        } else {
+            rest.push_back(w);
+        }
+    }
+    words = std::move(rest);
+    return true;
+}
+
+Outcome Dispatch(std::vector<std::string> args) {
+    std::optional<ListKind> kind;
+    if (args.empty() || !TakeKindOption(args, kind)) {
+        return Outcome{2, "", kUsage};
+    }
+    if (args.size() == 2 && args[0] == "list") {
+        return ListCommand(args[1], kind);
+    }
+    if (args.size() == 3 && args[0] == "extract") {
+        return ExtractCommand(args[1], args[2], kind);
+    }
+    if (!kind && args.size() == 4 && args[0] == "pack" &&
+        (args[1] == "images" || args[1] == "sounds")) {
+        return PackCommand(args[1] == "images" ? ListKind::Images : ListKind::Sounds, args[2],
+                           args[3]);
+    }
+    return Outcome{2, "", kUsage};
+}
+
 } // namespace
 
-Outcome ListCommand(const std::string& file) {
-    const LoadedList l = Load(file);
-    Outcome o{0, l.listing, ""};
+Outcome ListCommand(const std::string& file, std::optional<ListKind> kind) {
+    LoadedList l = Load(file, kind);
+    Outcome o{0, std::move(l.listing), std::move(l.note)};
     if (l.error) {
         o.exitCode = 1;
-        o.err = *l.error + "\n";
+        o.err += *l.error + "\n";
     }
     return o;
 }
 
-Outcome ExtractCommand(const std::string& file, const std::string& dirName) {
-    const LoadedList l = Load(file);
+Outcome ExtractCommand(const std::string& file, const std::string& dirName,
+                       std::optional<ListKind> kind) {
+    const LoadedList l = Load(file, kind);
     // A damaged file still gives up the entries read before the damage; the failure is reported.
-    if (l.error && l.images.entries.empty() && l.sounds.entries.empty()) {
-        return Failed(*l.error);
+    if (l.unreadable || (l.error && l.images.entries.empty() && l.sounds.entries.empty())) {
+        return Failed(l.note + *l.error);
     }
     const fs::path dir(dirName);
     std::error_code ec;
@@ -331,30 +425,30 @@ Outcome ExtractCommand(const std::string& file, const std::string& dirName) {
         error = WriteText(dir / kEntriesFile, entries);
     }
     if (error) {
-        return Failed(*error);
+        return Failed(l.note + *error);
     }
-    return l.error ? Failed(*l.error) : Outcome{};
+    Outcome o = l.error ? Failed(*l.error) : Outcome{};
+    o.err = l.note + o.err;
+    return o;
 }
 
 Outcome PackCommand(ListKind kind, const std::string& dir, const std::string& outFile) {
-    if (!fs::is_directory(dir)) {
-        return Failed("Cannot open folder " + dir);
+    std::error_code ec;
+    if (!fs::is_directory(dir, ec)) {
+        return Failed("Cannot open folder " + dir + (ec ? ": " + ec.message() : ""));
     }
     return kind == ListKind::Images ? PackImages(dir, outFile) : PackSounds(dir, outFile);
 }
 
 Outcome RunZrk(const std::vector<std::string>& args) {
-    if (args.size() == 2 && args[0] == "list") {
-        return ListCommand(args[1]);
+    // Whatever goes wrong underneath (memory, the file system) ends as a message, never an abort.
+    try {
+        return Dispatch(args);
+    } catch (const std::bad_alloc&) {
+        return Failed("zrk: out of memory");
+    } catch (const std::exception& e) {
+        return Failed(std::string("zrk: ") + e.what());
     }
-    if (args.size() == 3 && args[0] == "extract") {
-        return ExtractCommand(args[1], args[2]);
-    }
-    if (args.size() == 4 && args[0] == "pack" && (args[1] == "images" || args[1] == "sounds")) {
-        return PackCommand(args[1] == "images" ? ListKind::Images : ListKind::Sounds, args[2],
-                           args[3]);
-    }
-    return Outcome{2, "", kUsage};
 }
 
 } // namespace sixdice::zrk

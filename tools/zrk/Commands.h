@@ -5,6 +5,7 @@
 
 #include "tools/zrk/Listing.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,11 +18,15 @@ struct Outcome {
     std::string err;
 };
 
-Outcome ListCommand(const std::string& file);
-Outcome ExtractCommand(const std::string& file, const std::string& dir);
+// Without a kind, the file's content decides (KindDetection.h); a file that cannot tell is read
+// as images, with a note on standard error.
+Outcome ListCommand(const std::string& file, std::optional<ListKind> kind = std::nullopt);
+Outcome ExtractCommand(const std::string& file, const std::string& dir,
+                       std::optional<ListKind> kind = std::nullopt);
 Outcome PackCommand(ListKind kind, const std::string& dir, const std::string& outFile);
 
-// Parses the arguments (without the program name) and runs the command they name.
+// Parses the arguments (without the program name) and runs the command they name; every failure
+// is a message with exit code 1, never an exception.
 Outcome RunZrk(const std::vector<std::string>& args);
 
 } // namespace sixdice::zrk

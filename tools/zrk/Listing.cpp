@@ -3,8 +3,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/zrk/Listing.h"
 
-#include "media/listfile/StreamNames.h"
-
 #include <algorithm>
 #include <cstdio>
 #include <sstream>
@@ -25,36 +23,10 @@ std::string Hex8(std::uint32_t v) {
 
 } // namespace
 
-ListKind DetectKind(std::span<const std::uint8_t> bytes) {
-    // The class name follows the header, the "TPF0" signature and an optional flags byte.
-    const std::size_t limit = std::min<std::size_t>(bytes.size(), 79);
-    std::size_t nameEnd = 3;
-    while (nameEnd < limit && bytes[nameEnd] != 0) {
-        ++nameEnd;
-    }
-    std::size_t at = nameEnd + 7 + 4;
-    if (at < bytes.size() && (bytes[at] & 0xF0) == 0xF0) {
-        const bool withIndex = bytes[at] & 0x02;
-        ++at;
-        if (withIndex && at < bytes.size()) {
-            const std::uint8_t tag = bytes[at];
-            at += 1 + (tag == media::kTagInt8 ? 1 : tag == media::kTagInt16 ? 2 : 4);
-        }
-    }
-    if (at < bytes.size()) {
-        const std::size_t length = bytes[at];
-        if (at + 1 + length <= bytes.size()) {
-            const std::string name(bytes.begin() + at + 1, bytes.begin() + at + 1 + length);
-            if (name == media::kSoundHolderClass) {
-                return ListKind::Sounds;
-            }
-        }
-    }
-    return ListKind::Images;
-}
-
 std::string QuoteName(const std::string& name) {
-    std::string out = "\"";
+    std::string out;
+    out.reserve(name.size() + 2);
+    out += '"';
     for (unsigned char c : name) {
         if (c == '"' || c == '\\') {
             out += '\\';
@@ -79,8 +51,8 @@ std::string ImageLine(int index, const media::ImageEntry& e) {
         s << e.picture.width << 'x' << e.picture.height << " patterns=" << e.patternCount()
           << " transparent=" << YesNo(e.transparent) << " color=" << Hex8(e.transparentColor);
     }
-    s << " name=" << QuoteName(e.name);
-    return s.str();
+    // The name is appended, not streamed: it may be as long as the file, and is copied less so.
+    return s.str() + " name=" + QuoteName(e.name);
 }
 
 std::string SoundLine(int index, const media::SoundEntry& e) {
@@ -88,15 +60,15 @@ std::string SoundLine(int index, const media::SoundEntry& e) {
     std::ostringstream s;
     s << index << " sound format=" << f.formatTag << " channels=" << f.channels
       << " rate=" << f.sampleRate << " bits=" << f.bitsPerSample << " data=" << e.samples.size()
-      << " looped=" << YesNo(e.looped) << " max=" << e.maxPlayingCount
-      << " name=" << QuoteName(e.name);
-    return s.str();
+      << " looped=" << YesNo(e.looped) << " max=" << e.maxPlayingCount;
+    return s.str() + " name=" + QuoteName(e.name);
 }
 
 std::string Listing(const media::ImageList& list) {
     std::string out;
     for (std::size_t i = 0; i < list.entries.size(); ++i) {
-        out += ImageLine(int(i), list.entries[i]) + "\n";
+        out += ImageLine(int(i), list.entries[i]);
+        out += '\n';
     }
     return out;
 }
@@ -104,7 +76,8 @@ std::string Listing(const media::ImageList& list) {
 std::string Listing(const media::SoundList& list) {
     std::string out;
     for (std::size_t i = 0; i < list.entries.size(); ++i) {
-        out += SoundLine(int(i), list.entries[i]) + "\n";
+        out += SoundLine(int(i), list.entries[i]);
+        out += '\n';
     }
     return out;
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "media/listfile/ListData.h"
+#include "tools/zrk/KindDetection.h"
 
 #include <map>
 #include <optional>
@@ -11,11 +12,6 @@
 #include <string>
 
 namespace sixdice::zrk {
-
-enum class ListKind { Images, Sounds };
-
-// Sound lists are told by their holder's class name; everything else is read as an image list.
-ListKind DetectKind(std::span<const std::uint8_t> bytes);
 
 std::string ImageLine(int index, const media::ImageEntry& entry);
 std::string SoundLine(int index, const media::SoundEntry& entry);

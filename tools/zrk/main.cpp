@@ -3,12 +3,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/zrk/Commands.h"
 
+#include <cstdio>
 #include <iostream>
 
 int main(int argc, char** argv) {
-    const std::vector<std::string> args(argv + 1, argv + argc);
-    const sixdice::zrk::Outcome outcome = sixdice::zrk::RunZrk(args);
-    std::cout << outcome.out << std::flush;
-    std::cerr << outcome.err << std::flush;
-    return outcome.exitCode;
+    try {
+        const std::vector<std::string> args(argv + 1, argv + argc);
+        const sixdice::zrk::Outcome outcome = sixdice::zrk::RunZrk(args);
+        std::cout << outcome.out << std::flush;
+        std::cerr << outcome.err << std::flush;
+        return outcome.exitCode;
+    } catch (...) {
+        // Only printing is left here (the commands catch their own failures): no memory for it.
+        std::fputs("zrk: out of memory\n", stderr);
+        return 1;
+    }
 }

@@ -1,0 +1,20 @@
+// Every test of this program starts without a per-user settings file, whatever the machine has.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tests/app/UserSettingsIsolation.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class NoUserSettings : public ::testing::Environment {
+public:
+    void SetUp() override {
+        ::setenv("XDG_CONFIG_HOME", sixdice::testsupport::AbsentConfigHome().c_str(), 1);
+    }
+};
+
+[[maybe_unused]] const auto* const kRegistered =
+    ::testing::AddGlobalTestEnvironment(new NoUserSettings);
+
+} // namespace
