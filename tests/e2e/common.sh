@@ -14,6 +14,9 @@ cleanup() {
 }
 trap cleanup EXIT
 mkdir "$work/run"
+# The player's own settings file of the machine is never read: the game gets a config folder of
+# its own, empty.
+export XDG_CONFIG_HOME="$work/config"
 
 # copy_data_files ASSET_DIR NAME...: copies each named file or folder into "$work/run".
 copy_data_files() {
