@@ -127,6 +127,44 @@ TEST(Executable, GoesOnWithoutMusicThatIsANamedPipe) {
                   "The game goes on without music."));
 }
 
+// Music files that open but are no music, or that the decoder gives up on when asked to play.
+TEST(Executable, GoesOnWithoutMusicThatCannotBePlayed) {
+    const std::filesystem::path realPiece = SIXDICE_ASSET_DIR "/hudba/menu.ogg";
+    std::ifstream in(realPiece, std::ios::binary);
+    if (!in) {
+        GTEST_SKIP() << "no generated music in " << realPiece << " (build the assets first)";
+    }
+    std::string cut(4000, '\0'); // the first pages only: it opens, but cannot be started
+    in.read(cut.data(), std::streamsize(cut.size()));
+    const struct {
+        const char* label;
+        std::string bytes;
+        const char* problem;
+        const char* playerWords;
+    } cases[] = {
+        {"plain text", "not music at all\n", "cannot be played", "\n"},
+        {"a piece cut short", cut, "cannot be played", "\nMix_PlayMusic: "},
+        {"a folder", "", "is a folder, not a file",
+         "\nCannot open file hudba/menu.ogg: it is a folder"},
+    };
+    for (const auto& c : cases) {
+        testsupport::WorkingFolder folder;
+        folder.WriteCompleteSet("menu.ogg\n0\nEN\n");
+        if (c.bytes.empty()) {
+            std::filesystem::create_directories(folder.Path() / "hudba" / "menu.ogg");
+        } else {
+            folder.WriteFile("hudba/menu.ogg", c.bytes);
+        }
+        const RunResult result = RunSixDice(folder, "--exit-after-first-frame");
+        EXPECT_EQ(result.exitCode, 0) << c.label << "\n" << result.errorOutput;
+        EXPECT_THAT(result.errorOutput,
+                    HasSubstr(std::string("The music file \"hudba/menu.ogg\" ") + c.problem +
+                              ". The game goes on without music."))
+            << c.label;
+        EXPECT_THAT(result.errorOutput, HasSubstr(c.playerWords)) << c.label;
+    }
+}
+
 TEST(Executable, RefusesAnUnreadableFileForWantOfPermission) {
     testsupport::WorkingFolder folder;
     folder.WriteCompleteSet("0\n0\nCZ\n");
