@@ -80,8 +80,15 @@ std::string Quoted(const std::string& text) {
 }
 
 Bilingual Noun(GameFile kind) {
-    return kind == GameFile::Graphics ? Bilingual{"Soubor s grafikou", "The graphics file"}
-                                      : Bilingual{"Soubor se zvuky", "The sound file"};
+    switch (kind) {
+    case GameFile::Graphics:
+        return {"Soubor s grafikou", "The graphics file"};
+    case GameFile::Sounds:
+        return {"Soubor se zvuky", "The sound file"};
+    case GameFile::Picture:
+        break;
+    }
+    return {"Soubor s obrázkem", "The picture file"};
 }
 
 // Czech writes sizes with a decimal comma.

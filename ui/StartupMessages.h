@@ -21,8 +21,9 @@ namespace sixdice::ui {
 // beginning and its end with " … " between, so neither a cut nor a huge line reaches the player.
 std::string Printable(std::string_view text, std::size_t maxCharacters = 300);
 
-// Which of the game's files a message is about.
-enum class GameFile { Graphics, Sounds };
+// Which of the game's files a message is about: a list file, or a picture file such as the e-mail
+// form's background (read with media::LoadBmpFile).
+enum class GameFile { Graphics, Sounds, Picture };
 
 // The settings file `path` could not be read; `perUser` tells the player's own file from the
 // one in the game's folder, since the remedies differ.
@@ -32,7 +33,7 @@ std::string SettingsUnreadableMessage(const std::string& path, bool perUser,
 // The third settings line names neither language.
 std::string UnknownLanguageMessage(const SettingsLines& settings);
 
-// A graphics or sound file could not be read or is damaged.
+// A graphics, sound or picture file could not be read or is damaged.
 std::string ListFileMessage(const std::string& fileName, GameFile kind,
                             const media::LoadFailure& failure);
 

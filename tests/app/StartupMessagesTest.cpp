@@ -95,6 +95,11 @@ TEST(StartupMessage, ADamagedListKeepsTheReadersTextOnItsOwnLine) {
     EXPECT_EQ(lines[0], "Soubor s grafikou \"grafika_en.zrk\" je poškozený. Přeinstalujte hru.");
     EXPECT_EQ(lines[1], "The graphics file \"grafika_en.zrk\" is damaged. Reinstall the game.");
     EXPECT_EQ(lines[2], reader);
+    EXPECT_THAT(ListFileMessage("email.bmp", GameFile::Picture,
+                                {"Bitmap image is not valid", std::nullopt}),
+                StartsWith("Soubor s obrázkem \"email.bmp\" je poškozený. Přeinstalujte hru.\n"
+                           "The picture file \"email.bmp\" is damaged. Reinstall the game.\n"
+                           "Bitmap image is not valid"));
     // A damaged property name comes through escaped, not as raw bytes.
     const std::string raw = "Error reading TPictureCollectionItem.Na\x83"
                             "e: Property does not exist";

@@ -5,7 +5,10 @@
 
 #include "TestStreams.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace sixdice::media::test {
 namespace {
@@ -75,6 +78,39 @@ TEST(BmpFile, Refusals) {
     Bytes farOffset = good;
     farOffset[10] = 60; // pixel offset inside the file, leaving too few bytes for the pixels
     EXPECT_EQ(ReadBmpFile(farOffset, p), "DIB is invalid");
+}
+
+// The e-mail form's background is read from disk as the list files are.
+TEST(BmpFile, LoadedFromDiskOnlyAsASmallRegularFile) {
+    const std::filesystem::path dir =
+        std::filesystem::temp_directory_path() / ("sixdice_bmp_" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    const std::string good = (dir / "email.bmp").string();
+    ASSERT_FALSE(SaveBytes(good, WriteBmpFile(Picture::Filled(3, 2, 0x123456))));
+    Picture p;
+    EXPECT_EQ(LoadBmpFile(good, p), std::nullopt);
+    EXPECT_EQ(p, Picture::Filled(3, 2, 0x123456));
+
+    const std::string pipe = (dir / "pipe.bmp").string();
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
+    auto failure = LoadBmpFile(pipe, p);
+    ASSERT_TRUE(failure && failure->refusal);
+    EXPECT_EQ(failure->message, "Cannot open file " + pipe);
+    EXPECT_EQ(failure->refusal->problem, FileProblem::NamedPipe);
+
+    const std::string big = (dir / "big.bmp").string();
+    ASSERT_FALSE(SaveBytes(big, Bytes(file_limits::kBitmapFile + 1, 'B')));
+    failure = LoadBmpFile(big, p);
+    ASSERT_TRUE(failure && failure->refusal);
+    EXPECT_EQ(failure->refusal->problem, FileProblem::TooLarge);
+
+    const std::string damaged = (dir / "damaged.bmp").string();
+    ASSERT_FALSE(SaveBytes(damaged, Bytes{'B', 'X', 0, 0}));
+    failure = LoadBmpFile(damaged, p);
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->message, "Bitmap image is not valid");
+    EXPECT_FALSE(failure->refusal);
+    std::filesystem::remove_all(dir);
 }
 
 } // namespace
