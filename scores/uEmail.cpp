@@ -3,15 +3,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scores/uEmail.h"
 
-#include "media/listfile/BmpFile.h"
 #include "media/widgets/Button.h"
 #include "media/widgets/Label.h"
 #include "media/widgets/TextBox.h"
 #include "media/widgets/WidgetGroup.h"
 #include "scores/Submission.h"
-
-#include <fstream>
-#include <iterator>
 
 namespace sixdice::scores {
 namespace {
@@ -23,7 +19,6 @@ using media::widgets::WidgetId;
 
 constexpr const char* Caption = "HIGHSCORE on-line";
 constexpr media::Size ClientSize{356, 117};
-constexpr const char* PictureFile = "email.bmp";
 constexpr media::Rgb FormGreen{0, 128, 0};
 constexpr media::Rgb Yellow{255, 255, 0};
 
@@ -47,18 +42,6 @@ media::widgets::TextBoxStyle EmailLook() {
     return style; // no length limit: an address is as long as it is
 }
 
-// The form's background picture from the working folder; the failure's text when it cannot be
-// read.
-std::optional<std::string> LoadPicture(media::Picture& picture) {
-    std::ifstream in(PictureFile, std::ios::binary);
-    if (!in) {
-        return "the file cannot be opened";
-    }
-    const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                                          std::istreambuf_iterator<char>());
-    return media::ReadBmpFile(bytes, picture);
-}
-
 } // namespace
 
 struct Temail::Form {
@@ -77,9 +60,9 @@ struct Temail::Form {
 };
 
 Temail::Temail(media::Services& services, Highscore& highscore, game::Random& random,
-               const game::Clock& clock)
+               const game::Clock& clock, PictureLoader loadPicture)
     : services_(services), highscore_(highscore), random_(random), clock_(clock),
-      form_(std::make_unique<Form>(services.shell())) {}
+      loadPicture_(std::move(loadPicture)), form_(std::make_unique<Form>(services.shell())) {}
 
 Temail::~Temail() {
     if (form_->visible) {
@@ -92,14 +75,10 @@ void Temail::ShowModal(std::string_view sendCaption, std::string_view labelCapti
     form_->controls.Get<Label>(LabelId).SetText(std::string(labelCaption));
     form_->controls.Get<TextBox>(EmailBox).SetText("");
     if (!form_->pictureTried) {
+        // Without its picture the form still works on its own green.
         form_->pictureTried = true;
-        if (auto failure = LoadPicture(form_->picture)) {
-            form_->picture = {};
-            services_.messageBox().ShowError(
-                "Obrázek formuláře \"" + std::string(PictureFile) + "\" nelze načíst (" +
-                *failure + "). Formulář se ukáže bez něj; hru můžete přeinstalovat.\n" +
-                "The form's picture \"" + PictureFile + "\" cannot be read (" + *failure +
-                "). The form is shown without it; reinstalling the game brings it back.");
+        if (loadPicture_) {
+            form_->picture = loadPicture_();
         }
     }
     if (auto failure = services_.dialog().Open(Caption, ClientSize)) {
@@ -142,9 +121,8 @@ void Temail::SubmitScore() {
     if (highscore_.ScoreSent) {
         return;
     }
-    const Submission submission =
-        PrepareSubmission(ScoreServerBase(), highscore_.BestName, highscore_.BestValue,
-                          EmailText(), random_, clock_);
+    const Submission submission = PrepareSubmission(
+        ScoreServerBase(), highscore_.BestName, highscore_.BestValue, EmailText(), random_, clock_);
     // The browser sends it and shows the table's answer; nothing comes back to the game.
     services_.shell().OpenDocument(submission.address, media::ShowMode::Maximised);
     Close();

@@ -10,6 +10,7 @@
 #include "media/Services.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -24,10 +25,14 @@ struct Highscore {
     bool ScoreSent = false;
 };
 
+// Reads the form's background picture; an empty picture when it cannot be read (the loader has
+// reported why). Called once, when the form is first shown.
+using PictureLoader = std::function<media::Picture()>;
+
 class Temail {
 public:
     Temail(media::Services& services, Highscore& highscore, game::Random& random,
-           const game::Clock& clock);
+           const game::Clock& clock, PictureLoader loadPicture);
     ~Temail();
     Temail(const Temail&) = delete;
     Temail& operator=(const Temail&) = delete;
@@ -63,6 +68,7 @@ private:
     Highscore& highscore_;
     game::Random& random_;
     const game::Clock& clock_;
+    PictureLoader loadPicture_;
     std::unique_ptr<Form> form_;
 };
 

@@ -9,7 +9,8 @@ namespace sixdice::ui {
 
 Tmain::Tmain(media::Services& services, SettingsLoader loadSettings, const game::Clock& clock)
     : services_(services), loadSettings_(std::move(loadSettings)), rules_(state_, *this, clock),
-      setup_(services.shell()), email_(services, highscore_, rules_.Generator(), clock) {
+      setup_(services.shell()), email_(services, highscore_, rules_.Generator(), clock,
+                                       [this] { return LoadEmailPicture(); }) {
     services_.graphics().SetRestoreHandler([this] { DXDrawRestoreSurface(); });
     // The setup controls lie over the surface: they are painted over every presented frame.
     services_.graphics().SetOverlayPainter([this](media::Canvas& canvas) {

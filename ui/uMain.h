@@ -141,6 +141,9 @@ private:
     void SurfacePointerMoved(int x, int y);
     void Mark(const ScreenTable& table, const ScreenArea& area);
     void Unmark(const ScreenTable& table);
+    // The e-mail form's background from the working folder; a failure is reported and the form
+    // goes without it.
+    media::Picture LoadEmailPicture();
     // Setup controls: an event for them, and whether they took it.
     bool HandleSetupControls(const media::InputEvent& event, std::uint64_t now);
     void UpdatePlayerBoxes();

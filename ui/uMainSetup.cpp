@@ -1,6 +1,7 @@
 // Start-up of the main window: settings, language, the image and sound lists, the first frame.
 // SPDX-FileCopyrightText: 2026 The Six Dice authors
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "media/listfile/BmpFile.h"
 #include "media/listfile/ListFile.h"
 #include "ui/Catalogue.h"
 #include "ui/StartupMessages.h"
@@ -12,6 +13,7 @@ namespace sixdice::ui {
 namespace {
 
 constexpr const char* SoundFileName = "zvuky.zrk";
+constexpr const char* EmailPictureFileName = "email.bmp";
 
 } // namespace
 
@@ -84,6 +86,16 @@ void Tmain::DXDrawRestoreSurface() {
     }
     DrawImage(catalogue::image::Menu, 0, 0);
     Present();
+}
+
+media::Picture Tmain::LoadEmailPicture() {
+    media::Picture picture;
+    if (auto failure = media::LoadBmpFile(EmailPictureFileName, picture)) {
+        services_.messageBox().ShowError(
+            ListFileMessage(EmailPictureFileName, GameFile::Picture, *failure));
+        return {};
+    }
+    return picture;
 }
 
 } // namespace sixdice::ui

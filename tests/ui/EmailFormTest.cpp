@@ -8,6 +8,7 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace sixdice::ui {
 namespace {
@@ -152,6 +153,18 @@ TEST_F(EmailForm, AMissingPictureIsReportedAndTheFormStillWorks) {
     EXPECT_TRUE(s.tmain().Highscore().ScoreSent);
     s.Click(10, 10);
     EXPECT_EQ(s.log().Count("MessageBox"), 1) << "reported once, not at every opening";
+}
+
+TEST_F(EmailForm, APipeInPlaceOfThePictureIsRefusedWithoutWaiting) {
+    std::filesystem::remove("email.bmp");
+    ASSERT_EQ(::mkfifo("email.bmp", 0600), 0);
+    ScreenSession s(Language::Czech);
+    Open(s); // would hang for ever if the pipe were opened for reading and waited on
+    const auto boxes = s.log().Matching("MessageBox");
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_THAT(boxes[0], HasSubstr("email.bmp"));
+    EXPECT_THAT(boxes[0], HasSubstr("named pipe"));
+    EXPECT_TRUE(s.tmain().Email().Visible());
 }
 
 } // namespace
