@@ -163,6 +163,7 @@ void ShowErrorWithoutServices(const std::string& title, const std::string& utf8,
     };
     if (!set("DISPLAY") && !set("WAYLAND_DISPLAY") && !set("SDL_VIDEODRIVER"))
         return;
+    PinWindowClass();
     const bool softwareRenderer =
         ChooseSoftwareRenderer(false, ProbeOutputs(MachineOutputPlaces()));
     if (SDL_Init(SDL_INIT_VIDEO) != 0)
@@ -192,6 +193,9 @@ ServicesResult CreateSdlServices(const ServiceOptions& options) {
     auto s = std::make_unique<SdlServices>();
     s->session = std::make_unique<SdlSession>();
     ServicesResult result;
+    // The window class goes into the environment, which must not change once SDL runs threads
+    // that read it (its audio thread looks up hints there).
+    PinWindowClass();
     // Read by SDL at start-up: the name sound servers and the desktop show for the program.
     SDL_SetHint(SDL_HINT_APP_NAME, options.applicationTitle.c_str());
     if (!options.vsync)
@@ -205,7 +209,6 @@ ServicesResult CreateSdlServices(const ServiceOptions& options) {
     // The window shows every surface pixel as scale x scale screen pixels.
     const int scale = ChooseDisplayScale(options.scale);
     const Size shown = Scaled(size, scale);
-    PinWindowClass();
     s->sdlWindow.reset(SDL_CreateWindow(options.caption.c_str(), SDL_WINDOWPOS_CENTERED,
                                         SDL_WINDOWPOS_CENTERED, shown.width, shown.height,
                                         SDL_WINDOW_HIDDEN));

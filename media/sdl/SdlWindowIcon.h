@@ -8,8 +8,9 @@
 namespace sixdice::media::sdl {
 
 // The class the desktop entry's StartupWMClass names, so the desktop ties the window to the entry
-// and its icon whatever the executable is called. Called before the window is created; a class
-// already given in the environment is kept.
+// and its icon whatever the executable is called. It is put into the environment, so it must be
+// called before SDL starts (SDL's threads read the environment); a class already given there is
+// kept.
 void PinWindowClass();
 
 // Gives the window the program's icon, compiled into the program.
