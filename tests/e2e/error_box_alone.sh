@@ -23,7 +23,8 @@ The file "grafika_cz.zrk" cannot be opened: no such file or directory. Start the
 
 (cd "$work/run" && PATH="$game_path" exec "$program" "$message") >"$work/stdout.txt" 2>"$work/stderr.txt" &
 game_pid=$!
-box=$(wait_for_box "$game_pid" e2e_error_box)
+# Even before the services, the box carries the game's window class.
+box=$(wait_for_box "$game_pid")
 shoot_box "$box" "$shots/error-box-alone.png"
 read -r width height < <(identify -format '%w %h\n' "$shots/error-box-alone.png")
 if ((width > 560 || height < 150)); then
