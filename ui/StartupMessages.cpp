@@ -3,6 +3,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/StartupMessages.h"
 
+#include "media/widgets/Utf8.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -10,52 +12,6 @@
 
 namespace sixdice::ui {
 namespace {
-
-// Length of the UTF-8 character starting at text[i], 0 when the bytes there are none.
-std::size_t Utf8Length(std::string_view text, std::size_t i) {
-    const auto at = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
-    const unsigned char c = at(i);
-    std::size_t length = 0;
-    unsigned char low = 0x80, high = 0xBF;
-    if (c < 0x80) {
-        return 1;
-    } else if (c >= 0xC2 && c <= 0xDF) {
-        length = 2;
-    } else if (c >= 0xE0 && c <= 0xEF) {
-        length = 3;
-        low = c == 0xE0 ? 0xA0 : 0x80;
-        high = c == 0xED ? 0x9F : 0xBF; // no surrogates
-    } else if (c >= 0xF0 && c <= 0xF4) {
-        length = 4;
-        low = c == 0xF0 ? 0x90 : 0x80;
-        high = c == 0xF4 ? 0x8F : 0xBF;
-    } else {
-        return 0;
-    }
-    if (i + length > text.size() || at(i + 1) < low || at(i + 1) > high) {
-        return 0;
-    }
-    for (std::size_t k = 2; k < length; ++k) {
-        if (at(i + k) < 0x80 || at(i + k) > 0xBF) {
-            return 0;
-        }
-    }
-    return length;
-}
-
-char32_t CodePoint(std::string_view character) {
-    const auto b = [&](std::size_t k) {
-        return char32_t(static_cast<unsigned char>(character[k]));
-    };
-    switch (character.size()) {
-    case 2:
-        return ((b(0) & 0x1F) << 6) | (b(1) & 0x3F);
-    case 3:
-        return ((b(0) & 0x0F) << 12) | ((b(1) & 0x3F) << 6) | (b(2) & 0x3F);
-    default:
-        return ((b(0) & 0x07) << 18) | ((b(1) & 0x3F) << 12) | ((b(2) & 0x3F) << 6) | (b(3) & 0x3F);
-    }
-}
 
 // Characters that are invisible or reorder what follows them: C1 controls, direction marks and
 // embeddings, line and paragraph separators, the byte order mark.
@@ -175,7 +131,7 @@ std::string EnglishCount(int n, GameFile kind) {
 std::string Printable(std::string_view text, std::size_t maxCharacters) {
     std::vector<std::string> shown; // one entry per character as shown
     for (std::size_t i = 0; i < text.size();) {
-        const std::size_t length = Utf8Length(text, i);
+        const std::size_t length = media::widgets::SequenceLength(text, i);
         const auto byte = static_cast<unsigned char>(text[i]);
         if (length == 0) {
             shown.push_back(Hex(byte));
@@ -185,9 +141,10 @@ std::string Printable(std::string_view text, std::size_t maxCharacters) {
         const std::string_view character = text.substr(i, length);
         if (length == 1 && (byte < 0x20 || byte == 0x7F)) {
             shown.push_back(Hex(byte));
-        } else if (length > 1 && ShownAsCode(CodePoint(character))) {
+        } else if (const char32_t cp = media::widgets::CodePointOf(character);
+                   length > 1 && ShownAsCode(cp)) {
             char code[16];
-            std::snprintf(code, sizeof code, "\\u{%04X}", unsigned(CodePoint(character)));
+            std::snprintf(code, sizeof code, "\\u{%04X}", unsigned(cp));
             shown.emplace_back(code);
         } else {
             shown.emplace_back(character);

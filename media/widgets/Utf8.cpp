@@ -4,9 +4,7 @@
 #include "media/widgets/Utf8.h"
 
 namespace sixdice::media::widgets {
-namespace {
 
-// Length of the well-formed sequence starting at `at`, or 0 when the bytes there are not one.
 std::size_t SequenceLength(std::string_view s, std::size_t at) {
     const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
     const unsigned char lead = byte(at);
@@ -41,8 +39,6 @@ std::size_t SequenceLength(std::string_view s, std::size_t at) {
         return 0;
     return length;
 }
-
-} // namespace
 
 std::vector<std::size_t> CharacterStarts(std::string_view utf8) {
     std::vector<std::size_t> starts;

@@ -17,6 +17,10 @@ std::vector<std::size_t> CharacterStarts(std::string_view utf8);
 // Number of characters (code points) of valid UTF-8 text.
 int CharacterCount(std::string_view utf8);
 
+// Length of the well-formed character starting at byte `at` (at < utf8.size()), or 0 when the bytes
+// there are not one: a stray continuation byte, a cut-off sequence, an overlong or surrogate form.
+std::size_t SequenceLength(std::string_view utf8, std::size_t at);
+
 // The characters of `utf8` one by one, each as its own UTF-8 text. A byte sequence that is not
 // valid UTF-8 (a stray continuation byte, a cut-off sequence, an overlong or surrogate form) is
 // left out, so what comes back can always be inserted into a text safely.

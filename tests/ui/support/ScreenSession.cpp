@@ -42,32 +42,30 @@ void ScreenSession::Handle(const media::InputEvent& event) {
     }
 }
 
-void ScreenSession::Move(int x, int y) {
+namespace {
+
+media::InputEvent PointerEvent(media::EventKind kind, int x, int y) {
     media::InputEvent e;
-    e.kind = media::EventKind::MouseMove;
+    e.kind = kind;
+    e.button = kind == media::EventKind::MouseMove ? 0 : 1;
     e.x = x;
     e.y = y;
-    Handle(e);
+    return e;
+}
+
+} // namespace
+
+void ScreenSession::Move(int x, int y) {
+    Handle(PointerEvent(media::EventKind::MouseMove, x, y));
 }
 
 void ScreenSession::Press(int x, int y) {
-    media::InputEvent e;
-    e.kind = media::EventKind::MouseDown;
-    e.button = 1;
-    e.x = x;
-    e.y = y;
-    Handle(e);
+    Handle(PointerEvent(media::EventKind::MouseDown, x, y));
 }
 
 void ScreenSession::Release(int x, int y) {
-    media::InputEvent e;
-    e.kind = media::EventKind::MouseUp;
-    e.button = 1;
-    e.x = x;
-    e.y = y;
-    Handle(e);
-    e.kind = media::EventKind::Click;
-    Handle(e);
+    Handle(PointerEvent(media::EventKind::MouseUp, x, y));
+    Handle(PointerEvent(media::EventKind::Click, x, y));
 }
 
 void ScreenSession::Click(int x, int y) {
