@@ -10,6 +10,12 @@ namespace SixDice\Server;
 
 final class Application
 {
+    /**
+     * The table's JSON may be read by any web page. Submissions never carry this header, so a
+     * page elsewhere cannot read the answer of a submission it made its visitor's browser send.
+     */
+    private const READABLE_ANYWHERE = ['Access-Control-Allow-Origin' => '*'];
+
     /** @var \Closure(): Config */
     private readonly \Closure $configure;
     /** @var \Closure(): int */
@@ -72,6 +78,8 @@ final class Application
             }
         }
 
+        // HEAD answers as GET would, but stores nothing and counts no attempt.
+        $storing = $request->method === 'GET';
         try {
             $table = new ScoreTable($pdo = Database::open($config));
             $mine = null;
@@ -80,14 +88,15 @@ final class Application
                 if ($id === null) {
                     $now = ($this->clock)();
                     $client = ClientAddress::resolve($request->peer, $request->forwardedFor, $config->trustedProxies);
-                    $wait = (new RateLimit($pdo, $config->rateLimit))->admit($client, $now);
+                    $limit = new RateLimit($pdo, $config->rateLimit);
+                    $wait = $storing ? $limit->admit($client, $now) : $limit->wait($client, $now);
                     if ($wait > 0) {
                         $refusal = new Refusal(Reason::RateLimited, [$config->rateLimit, intdiv($wait + 59, 60)]);
                         return $this->refuse($refusal, $language, $json, ['Retry-After' => (string) $wait]);
                     }
-                    $id = $table->record($submission, $now);
+                    $id = $storing ? $table->record($submission, $now) : null;
                 }
-                $mine = $table->rowWithRank($id);
+                $mine = $id === null ? null : $table->rowWithRank($id);
             }
             $rows = $table->top();
         } catch (\Throwable $failure) {
@@ -99,7 +108,7 @@ final class Application
                 'game' => (int) SubmissionParser::GAME_ID,
                 'results' => array_map(self::jsonRow(...), $rows),
                 'submitted' => $mine === null ? null : self::jsonRow($mine),
-            ]);
+            ], $submission === null ? self::READABLE_ANYWHERE : []);
         }
         return Response::html(200, (new HtmlView($language, $config->timezone))->table($rows, $mine, $query));
     }

@@ -12,13 +12,6 @@ final class Cp1250
     /** Bytes the code page leaves undefined. */
     private const UNDEFINED = "\x81\x83\x88\x90\x98";
 
-    /** True when every byte is a printable character of the code page (no control characters). */
-    public static function isPrintable(string $bytes): bool
-    {
-        return strpbrk($bytes, self::UNDEFINED) === false
-            && preg_match('/[\x00-\x1F\x7F]/', $bytes) !== 1;
-    }
-
     /** The UTF-8 text of code page 1250 bytes; null when a byte is undefined. */
     public static function toUtf8(string $bytes): ?string
     {

@@ -25,7 +25,7 @@ final class RateLimit
             return 0;
         }
         if ($this->recent($client, $now) >= $this->perHour) {
-            return $this->wait($client, $now);
+            return $this->oldestExpires($client, $now);
         }
         Database::writing($this->pdo, function () use ($client, $now): void {
             $this->pdo->prepare('DELETE FROM submission_attempts WHERE at <= ?')
@@ -34,9 +34,18 @@ final class RateLimit
                 ->execute([$client, $now]);
         });
         if ($this->recent($client, $now) > $this->perHour) {
-            return $this->wait($client, $now);
+            return $this->oldestExpires($client, $now);
         }
         return 0;
+    }
+
+    /** The seconds this client must wait before its next attempt is admitted (0: none), counting nothing. */
+    public function wait(string $client, int $now): int
+    {
+        if ($this->perHour <= 0 || $this->recent($client, $now) < $this->perHour) {
+            return 0;
+        }
+        return $this->oldestExpires($client, $now);
     }
 
     private function recent(string $client, int $now): int
@@ -48,7 +57,7 @@ final class RateLimit
         return (int) $statement->fetchColumn();
     }
 
-    private function wait(string $client, int $now): int
+    private function oldestExpires(string $client, int $now): int
     {
         $statement = $this->pdo->prepare(
             'SELECT MIN(at) FROM submission_attempts WHERE client = ? AND at > ?'

@@ -23,9 +23,12 @@ enum Reason: string
     case RandOutOfRange = 'rand_out_of_range';
     case NameEmpty = 'name_empty';
     case NameTooLong = 'name_too_long';
+    case NameBlank = 'name_blank';
     case NameInvalid = 'name_invalid';
+    case NameInvisible = 'name_invisible';
     case EmailTooLong = 'email_too_long';
     case EmailInvalid = 'email_invalid';
+    case EmailInvisible = 'email_invisible';
     case BadCheck = 'bad_check';
     case CheckMismatch = 'check_mismatch';
     case RateLimited = 'rate_limited';

@@ -45,7 +45,6 @@ final class Response
             'Content-Type' => 'application/json; charset=utf-8',
             'X-Content-Type-Options' => 'nosniff',
             'Cache-Control' => 'no-store',
-            'Access-Control-Allow-Origin' => '*',
         ] + $extra);
     }
 

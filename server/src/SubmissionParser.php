@@ -38,20 +38,21 @@ final class SubmissionParser
         $check = (string) $query->get('check');
         $email = $query->get('email') ?? '';
 
-        // Numbers exactly as the game writes them: no sign but a minus, no leading zeros.
-        if (preg_match('/^(0|-?[1-9][0-9]*)$/', $score) !== 1) {
+        // Numbers exactly as the game writes them: no sign but a minus, no leading zeros, and the
+        // whole value (\z: a trailing newline is not tolerated as "$" would).
+        if (preg_match('/\A(0|-?[1-9][0-9]*)\z/', $score) !== 1) {
             return new Refusal(Reason::BadScore);
         }
         if (strlen($score) > 11 || (int) $score > 2147483647 || (int) $score < -2147483648) {
             return new Refusal(Reason::ScoreOutOfRange);
         }
-        if (preg_match('/^(0|[1-9][0-9]*)$/', $rand) !== 1) {
+        if (preg_match('/\A(0|[1-9][0-9]*)\z/', $rand) !== 1) {
             return new Refusal(Reason::BadRand);
         }
         if (strlen($rand) > 4 || (int) $rand > self::MAX_RAND) {
             return new Refusal(Reason::RandOutOfRange, [self::MAX_RAND]);
         }
-        if (preg_match('/^[0-9a-f]{32}$/', $check) !== 1) {
+        if (preg_match('/\A[0-9a-f]{32}\z/', $check) !== 1) {
             return new Refusal(Reason::BadCheck);
         }
         if (strlen($email) > self::MAX_EMAIL_BYTES) {
@@ -66,16 +67,25 @@ final class SubmissionParser
             $matched = $name;
         }
         $utf8Name = false;
-        if ($matched === null && preg_match('/[\x80-\xFF]/', $name) === 1) {
+        $fromUtf8 = null;
+        $triedUtf8 = $matched === null && preg_match('/[\x80-\xFF]/', $name) === 1 && preg_match('//u', $name) === 1;
+        if ($triedUtf8) {
             $converted = Cp1250::fromUtf8($name);
-            if ($converted !== null && self::nameRefusal($converted) === null
+            $fromUtf8 = $converted === null ? self::utf8NameRefusal($name) : self::nameRefusal($converted);
+            if ($converted !== null && $fromUtf8 === null
                 && hash_equals(self::checkValue($converted, $score, $rand), $check)) {
                 $matched = $converted;
                 $utf8Name = true;
             }
         }
         if ($matched === null) {
-            return $fromCodePage ?? new Refusal(Reason::CheckMismatch);
+            // The most telling reason: what is wrong with the name as UTF-8 (a browser's letters),
+            // else as code page 1250 unless it reads fine as UTF-8; a fine name lacks the right
+            // check value.
+            if ($fromUtf8 !== null) {
+                return $fromUtf8;
+            }
+            return $fromCodePage !== null && !$triedUtf8 ? $fromCodePage : new Refusal(Reason::CheckMismatch);
         }
 
         $value = (int) $score;
@@ -84,12 +94,13 @@ final class SubmissionParser
         }
 
         $emailText = self::emailText($email, $utf8Name);
-        if ($emailText === null) {
-            return new Refusal(Reason::EmailInvalid);
+        if ($emailText instanceof Refusal) {
+            return $emailText;
         }
         return new Submission((string) Cp1250::toUtf8($matched), $value, $emailText, (int) $rand, $check);
     }
 
+    /** Why the name's code page 1250 bytes are refused, or null when they are a fine name. */
     private static function nameRefusal(string $bytes): ?Refusal
     {
         if ($bytes === '') {
@@ -98,21 +109,44 @@ final class SubmissionParser
         if (strlen($bytes) > self::MAX_NAME_CHARACTERS) {
             return new Refusal(Reason::NameTooLong, [self::MAX_NAME_CHARACTERS]);
         }
-        if (!Cp1250::isPrintable($bytes)) {
+        $text = Cp1250::toUtf8($bytes);
+        if ($text === null) {
             return new Refusal(Reason::NameInvalid);
+        }
+        if (self::isBlank($text)) {
+            return new Refusal(Reason::NameBlank);
+        }
+        $invisible = UnicodeText::firstInvisible($text);
+        if ($invisible !== null) {
+            return new Refusal(Reason::NameInvisible, [$invisible]);
         }
         return null;
     }
 
-    /** The e-mail address as UTF-8: code page 1250 bytes, or UTF-8 when the name came so. */
-    private static function emailText(string $bytes, bool $utf8): ?string
+    /** Why a UTF-8 name that code page 1250 cannot hold is refused. */
+    private static function utf8NameRefusal(string $text): Refusal
     {
-        if (preg_match('/[\x00-\x1F\x7F]/', $bytes) === 1) {
-            return null;
+        $invisible = UnicodeText::firstInvisible($text);
+        return $invisible === null ? new Refusal(Reason::NameInvalid) : new Refusal(Reason::NameInvisible, [$invisible]);
+    }
+
+    /** True when nothing but spaces, no-break spaces and soft hyphens is left of the name. */
+    private static function isBlank(string $text): bool
+    {
+        return preg_match('/\A[\x{20}\x{A0}\x{AD}]*\z/u', $text) === 1;
+    }
+
+    /** The e-mail address as UTF-8 (code page 1250 bytes, or UTF-8 when the name came so), or why not. */
+    private static function emailText(string $bytes, bool $utf8): string|Refusal
+    {
+        $text = $utf8 && preg_match('//u', $bytes) === 1 ? $bytes : Cp1250::toUtf8($bytes);
+        if ($text === null) {
+            return new Refusal(Reason::EmailInvalid);
         }
-        if ($utf8 && preg_match('//u', $bytes) === 1) {
-            return $bytes;
+        $invisible = UnicodeText::firstInvisible($text);
+        if ($invisible !== null) {
+            return new Refusal(Reason::EmailInvisible, [$invisible]);
         }
-        return Cp1250::toUtf8($bytes);
+        return $text;
     }
 }

@@ -31,8 +31,8 @@ status=0
 SIXDICE_TEST_BASE_URL=$SERVER_BASE SIXDICE_TEST_DSN=$dsn SIXDICE_TEST_RATE_LIMIT=$limit \
     phpunit -c "$here/phpunit.xml" --testsuite http || status=$?
 if [[ $1 == postgres ]]; then
-    # The storage and page tests once more, on PostgreSQL.
-    SIXDICE_TEST_DSN=$dsn phpunit -c "$here/phpunit.xml" --filter 'StorageTest|PagesTest' || status=$?
+    # The storage, page and operator tool tests once more, on PostgreSQL.
+    SIXDICE_TEST_DSN=$dsn phpunit -c "$here/phpunit.xml" --filter 'StorageTest|PagesTest|OperatorToolTest' || status=$?
 fi
 # The dev server's own answers beside the table.
 root=$(curl -s -o /dev/null -w '%{http_code} %{redirect_url}' "$SERVER_BASE/")

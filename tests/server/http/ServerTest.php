@@ -246,4 +246,84 @@ final class ServerTest extends TestCase
         self::assertStringContainsString('GET', $post['headers']['allow']);
         self::assertSame(414, $this->get('/savescore.php?gid=43&x=' . str_repeat('y', 3000))['status']);
     }
+
+    public function testStrictInputIsRefusedWithAReasonAndStoresNothing(): void
+    {
+        $name = self::unique('strict');
+        $good = self::submission($name, 100, 5);
+        $before = $this->storedRows();
+        foreach (['score' => 'score is not a whole number', 'rand' => 'random number is not', 'check' => 'check value is not'] as $key => $text) {
+            $answer = $this->get(preg_replace("/(&$key=[^&]*)/", '${1}%0A', $good));
+            self::assertSame(400, $answer['status'], "$key with a trailing newline");
+            self::assertStringContainsString($text, $answer['body'], $key);
+        }
+        $eva = static fn (string $emailBytes): string => '/savescore.php?gid=43&player=' . rawurlencode('Čeň') . '&score=7&email='
+            . $emailBytes . '&rand=8&check=' . SubmissionParser::checkValue(iconv('UTF-8', 'CP1250', 'Čeň'), '7', '8');
+        $cases = [
+            'C1 control, UTF-8 path' => [$eva('%C2%9B31m%40x.cz'), 'U+009B', 'e-mail address holds an invisible'],
+            'override, UTF-8 path' => [$eva('a%E2%80%AEzc.x%40b'), 'U+202E', 'e-mail address holds an invisible'],
+            'escape, code page path' => [self::submission('Eva', 7, 8, "a\x1B@x.cz"), 'U+001B', 'e-mail address holds an invisible'],
+            'name with a control' => [self::rawSubmission("Ev\x1Ba"), 'U+001B', 'name holds an invisible'],
+            'name with a soft hyphen' => [self::rawSubmission("Ev\xADa"), 'U+00AD', 'name holds an invisible'],
+            'name with an override as UTF-8' => [str_replace('player=Eva', 'player=Ev%E2%80%AEa', self::rawSubmission('Eva')), 'U+202E', 'name holds an invisible'],
+            'spaces' => [self::rawSubmission('   '), 'nothing but spaces', 'nothing but spaces'],
+            'no-break space' => [self::rawSubmission("\xA0"), 'nothing but spaces', 'nothing but spaces'],
+            'soft hyphen alone' => [self::rawSubmission("\xAD"), 'nothing but spaces', 'nothing but spaces'],
+        ];
+        foreach ($cases as $what => [$query, $code, $text]) {
+            $answer = $this->get($query);
+            self::assertSame(400, $answer['status'], $what);
+            self::assertStringContainsString($code, $answer['body'], $what);
+            self::assertStringContainsString($text, $answer['body'], $what);
+            $json = json_decode($this->get($query . '&format=json')['body'], true);
+            self::assertStringContainsString($code, $json['message'], $what);
+        }
+        self::assertSame($before, $this->storedRows());
+    }
+
+    /** A submission of exactly these code page 1250 name bytes, with its right check value. */
+    private static function rawSubmission(string $nameBytes): string
+    {
+        return '/savescore.php?gid=43&player=' . rawurlencode($nameBytes) . '&score=3&email=&rand=4&check='
+            . SubmissionParser::checkValue($nameBytes, '3', '4');
+    }
+
+    public function testHeadAnswersLikeGetButStoresNothing(): void
+    {
+        $name = self::unique('head');
+        $query = self::submission($name, 250, 6);
+        $head = $this->get($query, method: 'HEAD');
+        self::assertSame(200, $head['status']);
+        self::assertSame('', $head['body']);
+        self::assertSame('text/html; charset=utf-8', $head['headers']['content-type']);
+        self::assertSame([], $this->rows($name), 'HEAD stored the result');
+        self::assertSame(400, $this->get(str_replace('&score=250', '&score=251', $query), method: 'HEAD')['status']);
+        self::assertSame(200, $this->get($query)['status']);
+        self::assertCount(1, $this->rows($name));
+        self::assertSame(200, $this->get($query, method: 'HEAD')['status'], 'a replay');
+        self::assertCount(1, $this->rows($name));
+        // HEAD counts no attempt either: a client can ask as often as it likes and still submit.
+        $limit = (int) getenv('SIXDICE_TEST_RATE_LIMIT');
+        $this->address = '198.18.0.' . (getmypid() % 250 + 1);
+        for ($i = 0; $i <= $limit; ++$i) {
+            self::assertSame(200, $this->get(self::submission($name, 300 + $i, 6), method: 'HEAD')['status']);
+        }
+        self::assertSame(200, $this->get(self::submission($name, 300, 6))['status']);
+        self::assertCount(2, $this->rows($name));
+    }
+
+    public function testOnlyTheTableMayBeReadFromOtherSites(): void
+    {
+        $read = $this->get('/savescore.php?gid=43&format=json');
+        self::assertSame('*', $read['headers']['access-control-allow-origin'] ?? null);
+        $name = self::unique('cors');
+        foreach (['' => 200, '&format=json' => 200] as $format => $status) {
+            $answer = $this->get(self::submission($name, 12, 34) . $format, ['Origin: https://elsewhere.example']);
+            self::assertSame($status, $answer['status']);
+            self::assertArrayNotHasKey('access-control-allow-origin', $answer['headers'], "submission$format");
+        }
+        $refused = $this->get(self::submission($name, 12, 35) . '0&format=json');
+        self::assertSame(400, $refused['status']);
+        self::assertArrayNotHasKey('access-control-allow-origin', $refused['headers'], 'a refused submission');
+    }
 }

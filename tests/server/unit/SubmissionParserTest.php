@@ -119,10 +119,10 @@ final class SubmissionParserTest extends TestCase
             [Reason::NameEmpty, self::address('', '1000', '42', $eva)],
             [Reason::NameTooLong, self::address("<b>x</b>'--", '1000', '42', $eva)],
             [Reason::NameInvalid, self::address("Ev\x81", '1000', '42', $eva)],
-            [Reason::NameInvalid, self::address("Ev\ta", '1000', '42', $eva)],
+            [Reason::NameInvisible, self::address("Ev\ta", '1000', '42', $eva)],
             [Reason::EmailTooLong, self::address('Eva', '1000', '42', $eva, str_repeat('e', 255))],
             [Reason::EmailInvalid, self::address('Eva', '1000', '42', $eva, "a\x98@example.cz")],
-            [Reason::EmailInvalid, self::address('Eva', '1000', '42', $eva, "a\n@example.cz")],
+            [Reason::EmailInvisible, self::address('Eva', '1000', '42', $eva, "a\n@example.cz")],
         ];
         foreach ($cases as [$reason, $raw]) {
             self::assertRefused($reason, self::parse($raw), $raw);
@@ -142,5 +142,81 @@ final class SubmissionParserTest extends TestCase
         self::assertRefused(Reason::ScoreImplausible, self::parse($at(-1, 1)));
         self::assertRefused(Reason::ScoreImplausible, self::parse($at(2147483647, 1)));
         self::assertInstanceOf(Submission::class, self::parse($at(20000, 1), 20000), 'the operator may widen the range');
+    }
+
+    public function testEachNumberMustBeTheWholeValueWithoutATrailingNewline(): void
+    {
+        $eva = '56477d2f1507b18994fcdcaed29c5c7c';
+        $good = self::address('Eva', '1000', '42', $eva);
+        self::assertInstanceOf(Submission::class, self::parse($good));
+        foreach (['score' => Reason::BadScore, 'rand' => Reason::BadRand, 'check' => Reason::BadCheck] as $key => $reason) {
+            foreach (['%0A', '%0D%0A', '%0D', '%20', '%00'] as $tail) {
+                $raw = preg_replace("/(&$key=[^&]*)/", '${1}' . $tail, $good);
+                self::assertRefused($reason, self::parse($raw), "$key with $tail");
+            }
+            self::assertRefused($reason, self::parse(preg_replace("/&$key=/", "&$key=%0A", $good)), "$key after a newline");
+        }
+    }
+
+    /** An address whose check value fits the name's code page 1250 bytes. */
+    private static function signed(string $nameBytes, string $emailBytes = 'eva@example.cz'): string
+    {
+        return self::address($nameBytes, '500', '7', SubmissionParser::checkValue($nameBytes, '500', '7'), $emailBytes);
+    }
+
+    /** The same with the name's letters as UTF-8 (a browser's), checked as code page 1250. */
+    private static function signedUtf8(string $name, string $emailBytes = 'eva@example.cz'): string
+    {
+        return self::address($name, '500', '7', SubmissionParser::checkValue(self::cp1250($name), '500', '7'), $emailBytes);
+    }
+
+    public function testInvisibleCharactersAreRefusedOnBothPathsAndNamed(): void
+    {
+        // Code page 1250: C0 controls, DEL and the soft hyphen are the only ones it has.
+        foreach (["\x1B[2J" => 'U+001B', "Ev\x7Fa" => 'U+007F', "Ev\xADa" => 'U+00AD', "\x00Eva" => 'U+0000'] as $name => $code) {
+            $result = self::parse(self::signed($name));
+            self::assertRefused(Reason::NameInvisible, $result, bin2hex($name));
+            self::assertSame([$code], $result->details);
+            self::assertStringContainsString($code, \SixDice\Server\Texts::reason('en', $result));
+        }
+        foreach (["e\x1B@x.cz" => 'U+001B', "e\xAD@x.cz" => 'U+00AD', "e\x7F@x.cz" => 'U+007F'] as $email => $code) {
+            $result = self::parse(self::signed('Eva', $email));
+            self::assertRefused(Reason::EmailInvisible, $result, bin2hex($email));
+            self::assertSame([$code], $result->details);
+        }
+        // UTF-8 (the name's letters came so): C1 controls, direction overrides, zero-width and
+        // byte-order marks, line separators, wherever they stand.
+        $utf8Emails = ["\u{9B}31m@x.cz" => 'U+009B', "eva\u{202E}zc.x@" => 'U+202E', "\u{200B}e@x.cz" => 'U+200B',
+            "e@x.cz\u{FEFF}" => 'U+FEFF', "e@x\u{2028}.cz" => 'U+2028', "e\u{85}@x.cz" => 'U+0085'];
+        foreach ($utf8Emails as $email => $code) {
+            $result = self::parse(self::signedUtf8('Čeněk', $email));
+            self::assertRefused(Reason::EmailInvisible, $result, $code);
+            self::assertSame([$code], $result->details);
+        }
+        self::assertSame('čj@x.cz', self::parse(self::signedUtf8('Čeněk', 'čj@x.cz'))->email, 'letters pass');
+        // A UTF-8 name that code page 1250 cannot hold is refused for the character it hides.
+        foreach (["Eva\u{202E}" => 'U+202E', "E\u{9B}va" => 'U+009B', "\u{200D}Eva" => 'U+200D'] as $name => $code) {
+            $result = self::parse(self::address($name, '500', '7', md5('anything')));
+            self::assertRefused(Reason::NameInvisible, $result, $code);
+            self::assertSame([$code], $result->details);
+        }
+        self::assertRefused(Reason::NameInvalid, self::parse(self::address('Eva☃', '500', '7', md5('x'))), 'a snowman is visible');
+        self::assertRefused(Reason::CheckMismatch, self::parse(self::address('Jiří', '500', '7', md5('x'))));
+        // Bytes that read as letters in code page 1250 are fine when the check value says so.
+        $bytes = "\xC2\x9B\xE2\x80\xAE";
+        self::assertSame('Â›â€®', self::parse(self::signed($bytes))->player);
+    }
+
+    public function testANameOfSpacesNoBreakSpacesAndSoftHyphensIsRefused(): void
+    {
+        foreach (['   ', "\xA0", ' ', "\xA0 \xA0"] as $name) {
+            self::assertRefused(Reason::NameBlank, self::parse(self::signed($name)), bin2hex($name));
+        }
+        foreach (["\xAD", " \xAD "] as $name) {
+            self::assertRefused(Reason::NameBlank, self::parse(self::signed($name)), bin2hex($name));
+        }
+        self::assertRefused(Reason::NameBlank, self::parse(self::signedUtf8("\u{A0}\u{A0}")), 'as UTF-8');
+        self::assertSame(' Eva ', self::parse(self::signed(' Eva '))->player, 'spaces around a name are kept');
+        self::assertSame("Jan\u{A0}K", self::parse(self::signed("Jan\xA0K"))->player, 'a no-break space inside');
     }
 }
