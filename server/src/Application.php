@@ -31,12 +31,13 @@ final class Application
         $this->clock = \Closure::fromCallable($clock ?? 'time');
     }
 
-    public static function serveCurrentRequest(): void
+    /** @param array<string, string> $defaults settings that apply unless the file or environment say otherwise */
+    public static function serveCurrentRequest(array $defaults = []): void
     {
         // The web server's variables (FastCGI parameters, a pool's env[]) beside the process's.
         $environment = array_filter($_SERVER, 'is_string') + getenv();
         $request = Request::fromServer($_SERVER);
-        $application = new self(static fn (): Config => Config::fromEnvironment($environment));
+        $application = new self(static fn (): Config => Config::fromEnvironment($environment, $defaults));
         $application->handle($request)->send($request->method === 'HEAD');
     }
 
@@ -110,7 +111,8 @@ final class Application
                 'submitted' => $mine === null ? null : self::jsonRow($mine),
             ], $submission === null ? self::READABLE_ANYWHERE : []);
         }
-        return Response::html(200, (new HtmlView($language, $config->timezone))->table($rows, $mine, $query));
+        $view = new HtmlView($language, $config->timezone, (new GameFiles($config->gameDir))->installed());
+        return Response::html(200, $view->table($rows, $mine, $query));
     }
 
     /** @param array<string, string> $headers */

@@ -2,7 +2,7 @@
 // The server's settings: built-in defaults, then an INI file, then environment variables.
 //   file:  SIXDICE_SERVER_CONFIG, else /etc/sixdice-server/server.ini when it exists
 //   keys:  dsn, db_user, db_password, db_persistent, data_dir, rate_limit, trusted_proxies,
-//          max_query_length, max_score, timezone, sqlite_synchronous
+//          max_query_length, max_score, timezone, sqlite_synchronous, game_dir
 //   environment: SIXDICE_SERVER_ and the key in capitals (SIXDICE_SERVER_DSN, ...)
 // SPDX-FileCopyrightText: 2026 The Six Dice authors
 // SPDX-License-Identifier: GPL-3.0-or-later
@@ -16,7 +16,7 @@ final class Config
     public const DEFAULT_FILE = '/etc/sixdice-server/server.ini';
     private const KEYS = [
         'dsn', 'db_user', 'db_password', 'db_persistent', 'data_dir', 'rate_limit', 'trusted_proxies',
-        'max_query_length', 'max_score', 'timezone', 'sqlite_synchronous',
+        'max_query_length', 'max_score', 'timezone', 'sqlite_synchronous', 'game_dir',
     ];
 
     /** @param list<string> $trustedProxies */
@@ -31,16 +31,19 @@ final class Config
         public readonly string $timezone = 'UTC',
         public readonly string $sqliteSynchronous = 'FULL',
         public readonly bool $dbPersistent = true,
+        public readonly ?string $gameDir = null,
     ) {
     }
 
     /**
-     * Settings from an environment (getenv() merged with the web server's variables).
+     * Settings from an environment (getenv() merged with the web server's variables), over
+     * defaults of the caller's (the built-in server's router names the build tree's game folder).
      * @param array<string, mixed> $environment
+     * @param array<string, string> $defaults
      */
-    public static function fromEnvironment(array $environment): self
+    public static function fromEnvironment(array $environment, array $defaults = []): self
     {
-        $settings = [];
+        $settings = $defaults;
         $file = self::text($environment, 'SIXDICE_SERVER_CONFIG');
         if ($file === null && is_file(self::DEFAULT_FILE)) {
             $file = self::DEFAULT_FILE;
@@ -104,6 +107,7 @@ final class Config
             timezone: $timezone,
             sqliteSynchronous: $synchronous,
             dbPersistent: self::number($settings, 'db_persistent', 1, 0) > 0,
+            gameDir: ($settings['game_dir'] ?? '') !== '' ? rtrim($settings['game_dir'], '/') : null,
         );
     }
 

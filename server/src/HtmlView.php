@@ -10,8 +10,12 @@ namespace SixDice\Server;
 
 final class HtmlView
 {
-    public function __construct(private readonly string $language, private readonly string $timezone)
-    {
+    /** $gameLink: the browser game is served beside the table (/play/), so the page leads to it. */
+    public function __construct(
+        private readonly string $language,
+        private readonly string $timezone,
+        private readonly bool $gameLink = false,
+    ) {
     }
 
     /**
@@ -48,6 +52,10 @@ final class HtmlView
             }
         }
         $body .= '<p class="note">' . self::e($t['explain']) . '</p>';
+        if ($this->gameLink) {
+            $body .= '<p class="play"><a class="plate" id="play" href="/play/?lang='
+                . ($this->language === Language::CZECH ? 'CZ' : 'EN') . '">' . self::e($t['play']) . '</a></p>';
+        }
         return $this->page($body, $query);
     }
 
@@ -134,6 +142,7 @@ border-top:2px solid #3d2404;border-bottom:2px solid #3d2404}
 border-radius:.4rem;box-shadow:0 4px 12px rgba(0,0,0,.55)}
 .panel h2{margin:0 0 .5rem;color:#f2c94c;font-size:1.35rem}
 .note{margin:1rem 0 0;color:#a9d49a;font-size:.9rem}
+.play{margin:1.2rem 0 0;text-align:center}
 @media (max-width:28rem){body{font-size:15px}.sheet th,.sheet td{padding:.3rem .35rem}.die{width:2.6rem;height:2.6rem}}
 CSS;
 }

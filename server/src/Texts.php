@@ -26,6 +26,7 @@ final class Texts
             'failed' => 'Tabulka teď není k dispozici',
             'show_table' => 'Zobrazit tabulku',
             'switch' => 'English',
+            'play' => 'Hrát v prohlížeči',
             'date_format' => 'j. n. Y',
             'reason' => [
                 'method_not_allowed' => 'Tato adresa odpovídá jen na požadavky GET.',
@@ -71,6 +72,7 @@ final class Texts
             'failed' => 'The table is not available right now',
             'show_table' => 'Show the table',
             'switch' => 'Česky',
+            'play' => 'Play in the browser',
             'date_format' => 'Y-m-d',
             'reason' => [
                 'method_not_allowed' => 'This address answers GET requests only.',

@@ -26,7 +26,8 @@
 #                                   the shipped nginx site and PHP-FPM pool (server/deploy/) with
 #                                   private paths under $TABLE_TEST_DIR/NAME (default "deploy";
 #                                   its data folder is NAME/data) on a free loopback port, with
-#                                   these settings (SITE_SED: an extra sed script for the site)
+#                                   these settings (SITE_SED: an extra sed script for the site;
+#                                   DEPLOY_GAME_DIR: the browser game's folder, for /srv/sixdice-web)
 #                                   -> $DEPLOY_BASE, $DEPLOY_ROOT (logs in $DEPLOY_ROOT/log)
 #   deployment_stop                 stops the last one started
 # SPDX-FileCopyrightText: 2026 The Six Dice authors
@@ -226,7 +227,7 @@ deployment_start() {
 
     # The pool with private paths; as root it runs as root (-R), else as the calling user.
     sed -e "s|/srv/sixdice-server|$table_repo_dir/server|g" -e "s|/etc/sixdice-server|$root/etc|g" \
-        -e "s|/var/lib/sixdice-server|$root/data|g" \
+        -e "s|/var/lib/sixdice-server|$root/data|g" -e "s|/srv/sixdice-web|${DEPLOY_GAME_DIR:-/srv/sixdice-web}|g" \
         -e "s|/run/php/sixdice-server.sock|$root/fpm.sock|" -e "s|^user = .*|user = $user|" \
         -e "s|^group = .*|group = $group|" -e "s|^listen.owner = .*|listen.owner = $user|" \
         -e "s|^listen.group = .*|listen.group = $group|" "$deploy/php-fpm-pool.conf" >"$root/pool.conf"
@@ -248,6 +249,8 @@ deployment_start() {
     cp /etc/nginx/fastcgi_params "$root/nginx/"
     {
         [[ $(id -u) -ne 0 ]] || echo "user $user $group;"
+        # The site serves the browser game's .br copies through Debian's brotli module.
+        echo "load_module /usr/lib/nginx/modules/ngx_http_brotli_static_module.so;"
         echo "worker_processes auto; daemon off; pid $root/nginx.pid;"
         echo "error_log $root/log/nginx-main.log; events { worker_connections 512; }"
         echo "http {"
@@ -262,6 +265,7 @@ deployment_start() {
         sed -e "s|listen 80;|listen 127.0.0.1:$port;|" -e '/listen \[::\]:80;/d' \
             -e "s|/srv/sixdice-server|$table_repo_dir/server|g" -e "s|/etc/sixdice-server|$root/etc|g" \
             -e "s|/run/php/sixdice-server.sock|$root/fpm.sock|" -e "s|/var/log/nginx|$root/log|g" \
+            -e "s|/srv/sixdice-web|${DEPLOY_GAME_DIR:-/srv/sixdice-web}|g" \
             -e "$site_sed" "$deploy/nginx-site.conf" >"$root/nginx/site.conf"
         nginx -p "$root/nginx" -c "$root/nginx/nginx.conf" -t -q || return 1
         nginx -p "$root/nginx" -c "$root/nginx/nginx.conf" &
