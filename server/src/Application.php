@@ -88,14 +88,13 @@ final class Application
                 $id = $table->findReplay($submission->check, $submission->rand);
                 if ($id === null) {
                     $now = ($this->clock)();
-                    $client = ClientAddress::resolve($request->peer, $request->forwardedFor, $config->trustedProxies);
-                    $limit = new RateLimit($pdo, $config->rateLimit);
-                    $wait = $storing ? $limit->admit($client, $now) : $limit->wait($client, $now);
-                    if ($wait > 0) {
-                        $refusal = new Refusal(Reason::RateLimited, [$config->rateLimit, intdiv($wait + 59, 60)]);
-                        return $this->refuse($refusal, $language, $json, ['Retry-After' => (string) $wait]);
+                    $address = ClientAddress::resolve($request->peer, $request->forwardedFor, $config->trustedProxies);
+                    $network = Network::keyOf($address, $config->ipv4Prefix, $config->ipv6Prefix);
+                    $refused = $this->admit($pdo, $config, $submission, $address, $network, $now, $storing);
+                    if ($refused !== null) {
+                        return $this->refuse($refused[0], $language, $json, $refused[1]);
                     }
-                    $id = $storing ? $table->record($submission, $now) : null;
+                    $id = $storing ? $table->record($submission, $now, $network) : null;
                 }
                 $mine = $id === null ? null : $table->rowWithRank($id);
             }
@@ -113,6 +112,39 @@ final class Application
         }
         $view = new HtmlView($language, $config->timezone, (new GameFiles($config->gameDir))->installed());
         return Response::html(200, $view->table($rows, $mine, $query));
+    }
+
+    /**
+     * Whether a new result may be stored: not under a banned name or from a banned network, not
+     * beyond the whole table's hourly ceiling, not beyond the client network's rate limit. Only
+     * a storing request ($counting) counts an attempt or logs the ceiling.
+     * @return array{0: Refusal, 1: array<string, string>}|null the refusal and its extra headers
+     */
+    private function admit(\PDO $pdo, Config $config, Submission $submission, string $address, string $network,
+        int $now, bool $counting): ?array
+    {
+        $bans = new Bans($pdo);
+        if ($bans->isNameBanned($submission->player)) {
+            return [new Refusal(Reason::NameBanned), []];
+        }
+        if ($bans->networkOf($address) !== null) {
+            return [new Refusal(Reason::NetworkBanned), []];
+        }
+        $ceiling = new GlobalCeiling($pdo, $config->maxNewPerHour);
+        $wait = $ceiling->wait($now);
+        if ($wait > 0) {
+            if ($counting) {
+                $ceiling->noteReached($now);
+            }
+            return [new Refusal(Reason::TableFull, [intdiv($wait + 59, 60)]), ['Retry-After' => (string) $wait]];
+        }
+        $limit = new RateLimit($pdo, $config->rateLimit);
+        $wait = $counting ? $limit->admit($network, $now) : $limit->wait($network, $now);
+        if ($wait > 0) {
+            $refusal = new Refusal(Reason::RateLimited, [$config->rateLimit, intdiv($wait + 59, 60)]);
+            return [$refusal, ['Retry-After' => (string) $wait]];
+        }
+        return null;
     }
 
     /** @param array<string, string> $headers */

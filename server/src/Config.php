@@ -1,8 +1,9 @@
 <?php
 // The server's settings: built-in defaults, then an INI file, then environment variables.
 //   file:  SIXDICE_SERVER_CONFIG, else /etc/sixdice-server/server.ini when it exists
-//   keys:  dsn, db_user, db_password, db_persistent, data_dir, rate_limit, trusted_proxies,
-//          max_query_length, max_score, timezone, sqlite_synchronous, game_dir
+//   keys:  dsn, db_user, db_password, db_persistent, data_dir, rate_limit, rate_limit_ipv4_prefix,
+//          rate_limit_ipv6_prefix, max_new_per_hour, trusted_proxies, max_query_length, max_score,
+//          timezone, sqlite_synchronous, game_dir
 //   environment: SIXDICE_SERVER_ and the key in capitals (SIXDICE_SERVER_DSN, ...)
 // SPDX-FileCopyrightText: 2026 The Six Dice authors
 // SPDX-License-Identifier: GPL-3.0-or-later
@@ -15,8 +16,9 @@ final class Config
 {
     public const DEFAULT_FILE = '/etc/sixdice-server/server.ini';
     private const KEYS = [
-        'dsn', 'db_user', 'db_password', 'db_persistent', 'data_dir', 'rate_limit', 'trusted_proxies',
-        'max_query_length', 'max_score', 'timezone', 'sqlite_synchronous', 'game_dir',
+        'dsn', 'db_user', 'db_password', 'db_persistent', 'data_dir', 'rate_limit', 'rate_limit_ipv4_prefix',
+        'rate_limit_ipv6_prefix', 'max_new_per_hour', 'trusted_proxies', 'max_query_length', 'max_score',
+        'timezone', 'sqlite_synchronous', 'game_dir',
     ];
 
     /** @param list<string> $trustedProxies */
@@ -32,6 +34,9 @@ final class Config
         public readonly string $sqliteSynchronous = 'FULL',
         public readonly bool $dbPersistent = true,
         public readonly ?string $gameDir = null,
+        public readonly int $ipv4Prefix = 32,
+        public readonly int $ipv6Prefix = 64,
+        public readonly int $maxNewPerHour = 600,
     ) {
     }
 
@@ -108,16 +113,22 @@ final class Config
             sqliteSynchronous: $synchronous,
             dbPersistent: self::number($settings, 'db_persistent', 1, 0) > 0,
             gameDir: ($settings['game_dir'] ?? '') !== '' ? rtrim($settings['game_dir'], '/') : null,
+            ipv4Prefix: self::number($settings, 'rate_limit_ipv4_prefix', 32, 0, 32),
+            ipv6Prefix: self::number($settings, 'rate_limit_ipv6_prefix', 64, 0, 128),
+            maxNewPerHour: self::number($settings, 'max_new_per_hour', 600, 0),
         );
     }
 
     /** @param array<string, string> $settings */
-    private static function number(array $settings, string $key, int $default, int $least): int
+    private static function number(array $settings, string $key, int $default, int $least, ?int $most = null): int
     {
         if (!isset($settings[$key]) || $settings[$key] === '') {
             return $default;
         }
         $value = filter_var($settings[$key], FILTER_VALIDATE_INT);
+        if ($most !== null && ($value === false || $value < $least || $value > $most)) {
+            throw new ConfigError("$key must be a whole number from $least to $most");
+        }
         if ($value === false || $value < $least) {
             throw new ConfigError("$key must be a whole number of at least $least");
         }

@@ -62,7 +62,7 @@ final class HtmlView
     public function refusal(Refusal $refusal): string
     {
         $t = Texts::of($this->language);
-        $heading = $refusal->reason->status() >= 500 ? $t['failed'] : $t['refused'];
+        $heading = $refusal->reason === Reason::Unavailable ? $t['failed'] : $t['refused'];
         $body = '<section class="panel" id="refusal"><h2>' . self::e($heading) . '</h2><p>'
             . self::e(Texts::reason($this->language, $refusal)) . '</p><p><a class="plate" href="?gid=43&amp;lang='
             . $this->language . '">' . self::e($t['show_table']) . '</a></p></section>';

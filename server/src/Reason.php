@@ -32,6 +32,9 @@ enum Reason: string
     case BadCheck = 'bad_check';
     case CheckMismatch = 'check_mismatch';
     case RateLimited = 'rate_limited';
+    case NameBanned = 'name_banned';
+    case NetworkBanned = 'network_banned';
+    case TableFull = 'table_full';
     case NotFound = 'not_found';
     case Unavailable = 'unavailable';
 
@@ -41,6 +44,8 @@ enum Reason: string
             self::MethodNotAllowed => 405,
             self::QueryTooLong => 414,
             self::RateLimited => 429,
+            self::NameBanned, self::NetworkBanned => 403,
+            self::TableFull => 503,
             self::NotFound => 404,
             self::Unavailable => 500,
             default => 400,

@@ -45,6 +45,32 @@ final class Schema
                 'CREATE INDEX submission_attempts_by_age ON submission_attempts (at)',
             ],
         ],
+        // Moderation: hidden rows (kept, but out of the table and its ranks), the network each
+        // result came from, banned names and networks, and notes of what was logged when.
+        2 => [
+            'sqlite' => [
+                'ALTER TABLE scores ADD COLUMN hidden INTEGER NOT NULL DEFAULT 0 CHECK (hidden IN (0, 1))',
+                "ALTER TABLE scores ADD COLUMN client_network TEXT NOT NULL DEFAULT ''",
+                'DROP INDEX scores_by_rank',
+                'CREATE INDEX scores_shown_by_rank ON scores (score DESC, id) WHERE hidden = 0',
+                'CREATE INDEX scores_by_time ON scores (submitted_at)',
+                'CREATE INDEX scores_by_network ON scores (client_network, submitted_at)',
+                'CREATE TABLE banned_names (name_key TEXT PRIMARY KEY, name TEXT NOT NULL, banned_at INTEGER NOT NULL)',
+                'CREATE TABLE banned_networks (network TEXT PRIMARY KEY, banned_at INTEGER NOT NULL)',
+                'CREATE TABLE server_notices (kind TEXT PRIMARY KEY, logged_at INTEGER NOT NULL)',
+            ],
+            'pgsql' => [
+                'ALTER TABLE scores ADD COLUMN hidden SMALLINT NOT NULL DEFAULT 0 CHECK (hidden IN (0, 1))',
+                "ALTER TABLE scores ADD COLUMN client_network TEXT NOT NULL DEFAULT ''",
+                'DROP INDEX scores_by_rank',
+                'CREATE INDEX scores_shown_by_rank ON scores (score DESC, id) WHERE hidden = 0',
+                'CREATE INDEX scores_by_time ON scores (submitted_at)',
+                'CREATE INDEX scores_by_network ON scores (client_network, submitted_at)',
+                'CREATE TABLE banned_names (name_key TEXT PRIMARY KEY, name TEXT NOT NULL, banned_at BIGINT NOT NULL)',
+                'CREATE TABLE banned_networks (network TEXT PRIMARY KEY, banned_at BIGINT NOT NULL)',
+                'CREATE TABLE server_notices (kind TEXT PRIMARY KEY, logged_at BIGINT NOT NULL)',
+            ],
+        ],
     ];
 
     public static function latestVersion(): int
@@ -61,21 +87,25 @@ final class Schema
         }
     }
 
-    /** Applies the missing migrations; workers starting together apply each exactly once. */
-    public static function bringUpToDate(PDO $pdo): void
+    /**
+     * Applies the missing migrations, up to $version (default: all); workers starting together
+     * apply each exactly once.
+     */
+    public static function bringUpToDate(PDO $pdo, ?int $version = null): void
     {
-        if (self::currentVersion($pdo) >= self::latestVersion()) {
+        $target = $version ?? self::latestVersion();
+        if (self::currentVersion($pdo) >= $target) {
             return;
         }
         $driver = $pdo->getAttribute(PDO::ATTR_DRIVER_NAME);
-        Database::writing($pdo, static function () use ($pdo, $driver): void {
+        Database::writing($pdo, static function () use ($pdo, $driver, $target): void {
             if ($driver === 'pgsql') {
                 $pdo->query('SELECT pg_advisory_xact_lock(4343)');
             }
             $pdo->exec('CREATE TABLE IF NOT EXISTS schema_version (version INTEGER NOT NULL)');
             $current = self::currentVersion($pdo);
             foreach (self::MIGRATIONS as $version => $statements) {
-                if ($version <= $current) {
+                if ($version <= $current || $version > $target) {
                     continue;
                 }
                 foreach ($statements[$driver] ?? throw new ConfigError("no schema for $driver") as $sql) {

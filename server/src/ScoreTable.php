@@ -1,5 +1,6 @@
 <?php
-// The stored results: recording a submission once, the first hundred, one row's rank.
+// The stored results: recording a submission once, the first hundred, one row's rank. Hidden rows
+// stay stored but are left out of the table and of every rank a player sees.
 // SPDX-FileCopyrightText: 2026 The Six Dice authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
@@ -26,18 +27,21 @@ final class ScoreTable
         return $id === false ? null : (int) $id;
     }
 
-    /** Stores the submission unless its check value and random number are stored already; its row. */
-    public function record(Submission $submission, int $now): int
+    /**
+     * Stores the submission unless its check value and random number are stored already; its row.
+     * $network is the client's network (Network::keyOf), kept for the operator's reports.
+     */
+    public function record(Submission $submission, int $now, string $network = ''): int
     {
         $statement = $this->pdo->prepare(
-            'INSERT INTO scores (player, score, email, rand, check_value, submitted_at)
-             VALUES (?, ?, ?, ?, ?, ?)
+            'INSERT INTO scores (player, score, email, rand, check_value, submitted_at, client_network)
+             VALUES (?, ?, ?, ?, ?, ?, ?)
              ON CONFLICT (check_value, rand) DO NOTHING
              RETURNING id'
         );
         $statement->execute([
             $submission->player, $submission->score, $submission->email,
-            $submission->rand, $submission->check, $now,
+            $submission->rand, $submission->check, $now, $network,
         ]);
         $id = $statement->fetchColumn();
         $statement->closeCursor();
@@ -56,7 +60,7 @@ final class ScoreTable
     public function top(int $limit = self::SHOWN): array
     {
         $statement = $this->pdo->prepare(
-            'SELECT id, player, score, submitted_at FROM scores ORDER BY score DESC, id ASC LIMIT ?'
+            'SELECT id, player, score, submitted_at FROM scores WHERE hidden = 0 ORDER BY score DESC, id ASC LIMIT ?'
         );
         $statement->bindValue(1, $limit, PDO::PARAM_INT);
         $statement->execute();
@@ -67,32 +71,43 @@ final class ScoreTable
         return $rows;
     }
 
-    /** @return array{id:int, rank:int, player:string, score:int, submitted_at:int}|null */
+    /**
+     * A shown row with its rank among the shown rows; null for a hidden row or none.
+     * @return array{id:int, rank:int, player:string, score:int, submitted_at:int}|null
+     */
     public function rowWithRank(int $id): ?array
     {
-        $statement = $this->pdo->prepare('SELECT id, player, score, submitted_at FROM scores WHERE id = ?');
+        $statement = $this->pdo->prepare('SELECT id, player, score, submitted_at FROM scores WHERE id = ? AND hidden = 0');
         $statement->execute([$id]);
         $row = $statement->fetch();
         if ($row === false) {
             return null;
         }
         $ahead = $this->pdo->prepare(
-            'SELECT COUNT(*) FROM scores WHERE score > ? OR (score = ? AND id < ?)'
+            'SELECT COUNT(*) FROM scores WHERE hidden = 0 AND (score > ? OR (score = ? AND id < ?))'
         );
         $ahead->execute([$row['score'], $row['score'], $id]);
         return self::typed($row, (int) $ahead->fetchColumn() + 1);
     }
 
     /**
-     * Every row with its e-mail address, best first (for the operator's tool only).
+     * Every row with its e-mail address, best first, hidden ones too (for the operator's tool only).
      * @return list<array<string, int|string>>
      */
     public function everything(): array
     {
         return $this->pdo->query(
-            'SELECT id, player, score, email, rand, check_value, submitted_at FROM scores
-             ORDER BY score DESC, id ASC'
+            'SELECT id, player, score, email, rand, check_value, submitted_at, hidden, client_network
+             FROM scores ORDER BY score DESC, id ASC'
         )->fetchAll();
+    }
+
+    /** Hides a row from the table or shows it again; false when there is no such row. */
+    public function setHidden(int $id, bool $hidden): bool
+    {
+        $statement = $this->pdo->prepare('UPDATE scores SET hidden = ? WHERE id = ?');
+        $statement->execute([$hidden ? 1 : 0, $id]);
+        return $statement->rowCount() > 0;
     }
 
     public function count(): int

@@ -28,7 +28,9 @@ final class TestDatabase
     public static function empty(\PDO $pdo): void
     {
         $pdo->exec('DELETE FROM scores');
-        $pdo->exec('DELETE FROM submission_attempts');
+        foreach (['submission_attempts', 'banned_names', 'banned_networks', 'server_notices'] as $table) {
+            $pdo->exec("DELETE FROM $table");
+        }
     }
 
     public static function removeFiles(): void

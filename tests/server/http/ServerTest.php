@@ -8,6 +8,9 @@
 declare(strict_types=1);
 
 use PHPUnit\Framework\TestCase;
+use SixDice\Server\Bans;
+use SixDice\Server\Network;
+use SixDice\Server\ScoreTable;
 use SixDice\Server\SubmissionParser;
 
 final class ServerTest extends TestCase
@@ -325,5 +328,113 @@ final class ServerTest extends TestCase
         $refused = $this->get(self::submission($name, 12, 35) . '0&format=json');
         self::assertSame(400, $refused['status']);
         self::assertArrayNotHasKey('access-control-allow-origin', $refused['headers'], 'a refused submission');
+    }
+
+    public function testAnIpv6ClientIsCountedByItsSlash64(): void
+    {
+        $limit = (int) getenv('SIXDICE_TEST_RATE_LIMIT');
+        $name = self::unique('six');
+        $network = sprintf('2001:db8:%x:%x', getmypid() % 0xFFFF, random_int(0, 0xFFFF));
+        for ($i = 1; $i <= $limit; ++$i) {
+            $this->address = "$network::$i";
+            self::assertSame(200, $this->get(self::submission($name, $i, 100 + $i))['status'], "address $i");
+        }
+        $this->address = "$network:ffff:ffff:ffff:ffff";
+        self::assertSame(429, $this->get(self::submission($name, 99, 199))['status'], 'the same /64');
+        $this->address = "$network::1";
+        self::assertSame(200, $this->get(self::submission($name, 1, 101))['status'], 'a replay is never limited');
+        $this->address = substr($network, 0, -1) . (substr($network, -1) === '0' ? '1' : '0') . '::1';
+        self::assertSame(200, $this->get(self::submission($name, 99, 199))['status'], 'the next /64');
+        $stored = $this->pdo->prepare('SELECT DISTINCT client_network FROM scores WHERE player = ? ORDER BY 1');
+        $stored->execute([$name]);
+        self::assertSame(2, count($stored->fetchAll(PDO::FETCH_COLUMN)), 'each row keeps its /64');
+    }
+
+    public function testBannedNamesAndNetworksAreRefusedWith403(): void
+    {
+        $bans = new Bans($this->pdo);
+        $name = self::unique('Ban');
+        $bans->banName(strtoupper($name), time());
+        $answer = $this->get(self::submission($name, 40, 41));
+        self::assertSame(403, $answer['status']);
+        self::assertStringContainsString('does not accept results under this name', $answer['body']);
+        self::assertSame('name_banned', json_decode($this->get(self::submission($name, 40, 41) . '&format=json')['body'], true)['error']);
+        self::assertSame(403, $this->get(self::submission($name, 40, 41), method: 'HEAD')['status']);
+        self::assertSame([], $this->rows($name));
+
+        $other = self::unique('net');
+        $this->address = '203.0.113.' . (getmypid() % 200 + 20);
+        $bans->banNetwork(Network::parse($this->address . '/30'), time());
+        $answer = $this->get(self::submission($other, 42, 43), ['Accept-Language: cs']);
+        self::assertSame(403, $answer['status']);
+        self::assertStringContainsString('z vaší sítě tabulka nepřijímá', $answer['body']);
+        self::assertSame([], $this->rows($other));
+        self::assertSame(200, $this->get('/savescore.php?gid=43')['status'], 'the table can still be read');
+        $bans->unbanNetwork(Network::parse($this->address . '/30'));
+        self::assertSame(200, $this->get(self::submission($other, 42, 43))['status']);
+        self::assertCount(1, $this->rows($other));
+        $bans->unbanName($name);
+        self::assertSame(200, $this->get(self::submission($name, 40, 41))['status']);
+    }
+
+    public function testHiddenRowsAreOutOfThePageTheJsonAndTheRanks(): void
+    {
+        $table = new ScoreTable($this->pdo);
+        $cheat = self::unique('cheat');
+        $fair = self::unique('fair');
+        $this->get(self::submission($cheat, 10740, 50));
+        $json = json_decode($this->get(self::submission($fair, 10739, 51) . '&format=json')['body'], true);
+        $rank = $json['submitted']['rank'];
+        $id = (int) $this->pdo->query('SELECT id FROM scores WHERE player = ' . $this->pdo->quote($cheat))->fetchColumn();
+        $table->setHidden($id, true);
+        $page = $this->get('/savescore.php?gid=43');
+        self::assertStringNotContainsString($cheat, $page['body']);
+        self::assertStringContainsString($fair, $page['body']);
+        $data = json_decode($this->get(self::submission($fair, 10739, 51) . '&format=json')['body'], true);
+        self::assertNotContains($cheat, array_column($data['results'], 'name'));
+        self::assertSame($rank - 1, $data['submitted']['rank'], 'the hidden row is not counted ahead');
+        self::assertSame(range(1, count($data['results'])), array_column($data['results'], 'rank'));
+        // Its own replay is answered with the table, which does not show it.
+        $replay = $this->get(self::submission($cheat, 10740, 50) . '&format=json');
+        self::assertSame(200, $replay['status']);
+        self::assertNull(json_decode($replay['body'], true)['submitted']);
+        self::assertCount(1, $this->rows($cheat), 'still stored');
+        $table->setHidden($id, false);
+        self::assertContains($cheat, array_column(json_decode($this->get('/savescore.php?gid=43&format=json')['body'], true)['results'], 'name'));
+    }
+
+    public function testBeyondTheHourlyCeilingNewResultsWaitWith503(): void
+    {
+        $ceiling = (int) getenv('SIXDICE_TEST_MAX_NEW_PER_HOUR');
+        self::assertGreaterThan(0, $ceiling, 'SIXDICE_TEST_MAX_NEW_PER_HOUR names the server\'s ceiling');
+        $name = self::unique('full');
+        $kept = $this->get(self::submission($name, 60, 61));
+        self::assertSame(200, $kept['status']);
+        // Fill the rest of the hour with rows from elsewhere, the oldest ten minutes old.
+        $now = time();
+        $missing = $ceiling - (int) $this->pdo->query('SELECT COUNT(*) FROM scores WHERE submitted_at > ' . ($now - 3600))->fetchColumn();
+        $insert = $this->pdo->prepare("INSERT INTO scores (player, score, email, rand, check_value, submitted_at) VALUES ('filler', 1, '', ?, ?, ?)");
+        $this->pdo->beginTransaction();
+        for ($i = 0; $i < $missing; ++$i) {
+            $insert->execute([$i % 10000, md5("filler$i"), $now - 600]);
+        }
+        $this->pdo->commit();
+        try {
+            foreach (['', '&format=json'] as $format) {
+                $this->address = '192.0.2.' . random_int(1, 254);
+                $answer = $this->get(self::submission($name, 62, 63) . $format);
+                self::assertSame(503, $answer['status'], "new result$format");
+                $wait = (int) $answer['headers']['retry-after'];
+                self::assertGreaterThan(0, $wait);
+                self::assertLessThanOrEqual(3600, $wait);
+            }
+            self::assertStringContainsString('Try again in', $answer['body']);
+            self::assertSame(200, $this->get(self::submission($name, 60, 61))['status'], 'a replay is answered');
+            self::assertSame(200, $this->get('/savescore.php?gid=43')['status'], 'the table is read');
+            self::assertCount(1, $this->rows($name));
+        } finally {
+            $this->pdo->exec("DELETE FROM scores WHERE player = 'filler'");
+        }
+        self::assertSame(200, $this->get(self::submission($name, 62, 63))['status'], 'room again');
     }
 }
