@@ -22,6 +22,7 @@ final class OperatorTool
           hide ID... | unhide ID...        keep rows out of the table and its ranks, or show them again
           forget EMAIL                     empty this e-mail address in every row that holds it
           purge-emails --older-than DAYS   empty the addresses of rows older than DAYS days
+          purge-networks --older-than DAYS empty the networks of rows older than DAYS days
           ban-name NAME | unban-name NAME  refuse new results under this name, or accept them again
           ban-network CIDR | unban-network CIDR
                                            refuse new results from this network, or accept them again
@@ -71,7 +72,8 @@ final class OperatorTool
             'hide' => $this->eachRow($arguments, 'hidden', fn (int $id): bool => $table->setHidden($id, true)),
             'unhide' => $this->eachRow($arguments, 'shown', fn (int $id): bool => $table->setHidden($id, false)),
             'forget' => $this->forget($pdo, self::single($arguments, 'forget needs one e-mail address')),
-            'purge-emails' => $this->purge($pdo, $arguments, $now),
+            'purge-emails' => $this->purge($pdo, 'purge-emails', $arguments, $now),
+            'purge-networks' => $this->purge($pdo, 'purge-networks', $arguments, $now),
             'ban-name' => $this->banName($pdo, self::single($arguments, 'ban-name needs one name'), $now),
             'unban-name' => $this->say((new Bans($pdo))->unbanName(self::single($arguments, 'unban-name needs one name')),
                 'the name is accepted again', 'the name was not banned'),
@@ -122,13 +124,13 @@ final class OperatorTool
 
     private function forget(PDO $pdo, string $email): void
     {
-        $rows = (new EmailPrivacy($pdo))->forget($email);
+        $rows = (new PersonalData($pdo))->forget($email);
         $this->write(sprintf("emptied the address %s in %d %s\n", TerminalText::escape(trim($email)), $rows,
             $rows === 1 ? 'row' : 'rows'));
     }
 
     /** @param list<string> $arguments */
-    private function purge(PDO $pdo, array $arguments, int $now): void
+    private function purge(PDO $pdo, string $command, array $arguments, int $now): void
     {
         $days = null;
         if (count($arguments) === 2 && $arguments[0] === '--older-than') {
@@ -137,11 +139,13 @@ final class OperatorTool
             $days = substr($arguments[0], strlen('--older-than='));
         }
         if ($days === null || preg_match('/\A[0-9]{1,6}\z/', $days) !== 1) {
-            throw new \InvalidArgumentException('purge-emails needs --older-than DAYS (a whole number of days)');
+            throw new \InvalidArgumentException("$command needs --older-than DAYS (a whole number of days)");
         }
-        $rows = (new EmailPrivacy($pdo))->purgeBefore($now - (int) $days * 86400);
-        $this->write(sprintf("emptied the addresses of %d %s older than %d %s\n", $rows, $rows === 1 ? 'row' : 'rows',
-            (int) $days, (int) $days === 1 ? 'day' : 'days'));
+        $cutoff = $now - (int) $days * 86400;
+        $data = new PersonalData($pdo);
+        $rows = $command === 'purge-emails' ? $data->purgeEmailsBefore($cutoff) : $data->purgeNetworksBefore($cutoff);
+        $this->write(sprintf("emptied the %s of %d %s older than %d %s\n", $command === 'purge-emails' ? 'addresses' : 'networks',
+            $rows, $rows === 1 ? 'row' : 'rows', (int) $days, (int) $days === 1 ? 'day' : 'days'));
     }
 
     private function banName(PDO $pdo, string $name, int $now): void

@@ -10,9 +10,9 @@ use PHPUnit\Framework\TestCase;
 use SixDice\Server\Bans;
 use SixDice\Server\Config;
 use SixDice\Server\Database;
-use SixDice\Server\EmailPrivacy;
 use SixDice\Server\GlobalCeiling;
 use SixDice\Server\Network;
+use SixDice\Server\PersonalData;
 use SixDice\Server\Schema;
 use SixDice\Server\ScoreTable;
 use SixDice\Server\Submission;
@@ -178,7 +178,7 @@ final class ModerationTest extends TestCase
         ];
         $jan = $this->store('Jan', 400, self::T + 3, '', 'jan@example.cz');
         $keeper = $this->store('Ota', 500, self::T + 4, '', 'eva.k@example.cz.evil');
-        $privacy = new EmailPrivacy($this->pdo);
+        $privacy = new PersonalData($this->pdo);
         self::assertSame(3, $privacy->forget('EVA.K@example.cz'));
         self::assertSame(0, $privacy->forget('eva.k@example.cz'), 'nothing left');
         $emails = array_column($this->table->everything(), 'email', 'id');
@@ -189,11 +189,22 @@ final class ModerationTest extends TestCase
         self::assertSame('eva.k@example.cz.evil', $emails[$keeper]);
         self::assertSame(5, $this->table->count(), 'the rows stay');
 
-        self::assertSame(1, $privacy->purgeBefore(self::T + 4), 'older than the cut only');
+        self::assertSame(1, $privacy->purgeEmailsBefore(self::T + 4), 'older than the cut only');
         self::assertSame('', array_column($this->table->everything(), 'email', 'id')[$jan]);
-        self::assertSame(1, $privacy->purgeBefore(self::T + 5));
-        self::assertSame(0, $privacy->purgeBefore(self::T + 5));
+        self::assertSame(1, $privacy->purgeEmailsBefore(self::T + 5));
+        self::assertSame(0, $privacy->purgeEmailsBefore(self::T + 5));
         self::assertSame([''], array_values(array_unique(array_column($this->table->everything(), 'email'))));
+    }
+
+    public function testOldNetworksArePurged(): void
+    {
+        $old = $this->store('Old', 1, self::T - 10, '192.0.2.1/32');
+        $new = $this->store('New', 2, self::T, '2001:db8::/64');
+        $privacy = new PersonalData($this->pdo);
+        self::assertSame(1, $privacy->purgeNetworksBefore(self::T));
+        self::assertSame(0, $privacy->purgeNetworksBefore(self::T));
+        $networks = array_column($this->table->everything(), 'client_network', 'id');
+        self::assertSame(['', '2001:db8::/64'], [$networks[$old], $networks[$new]]);
     }
 
     public function testTheReportsFindTopScoresBurstsAndSharedNames(): void

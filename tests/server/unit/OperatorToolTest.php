@@ -57,7 +57,7 @@ final class OperatorToolTest extends TestCase
         self::assertDoesNotMatchRegularExpression('/[\x00-\x08\x0B-\x1F\x7F]|\xC2[\x80-\x9F]|\xE2\x80\xAE/', $out);
     }
 
-    public function testForgetAndPurgeEmptyAddressesAndSayHowMany(): void
+    public function testForgetAndPurgeEmptyAddressesAndNetworksAndSayHowMany(): void
     {
         $now = time();
         $old = $this->store('Old', 1, 'old@example.cz', $now - 31 * 86400);
@@ -73,8 +73,12 @@ final class OperatorToolTest extends TestCase
         self::assertSame(['jan@example.cz'], array_values(array_filter($emails)));
         self::assertSame(4, $this->table->count());
         self::assertSame([0, "emptied the addresses of 1 row older than 0 days\n", ''], $this->tool('purge-emails', '--older-than', '0'));
+        self::assertSame([0, "emptied the networks of 0 rows older than 0 days\n", ''], $this->tool('purge-networks', '--older-than', '0'));
+        $this->store('Net', 5, '', time() - 2 * 86400, '192.0.2.1/32');
+        self::assertSame([0, "emptied the networks of 1 row older than 1 day\n", ''], $this->tool('purge-networks', '--older-than', '1'));
         foreach ([['forget'], ['forget', ''], ['forget', 'a', 'b'], ['purge-emails'], ['purge-emails', '--older-than'],
-            ['purge-emails', '--older-than', '-1'], ['purge-emails', '--older-than', '1.5'], ['purge-emails', '30']] as $wrong) {
+            ['purge-emails', '--older-than', '-1'], ['purge-emails', '--older-than', '1.5'], ['purge-emails', '30'],
+            ['purge-networks', '--older-than=']] as $wrong) {
             [$status, $out, $err] = $this->tool(...$wrong);
             self::assertSame(2, $status, implode(' ', $wrong));
             self::assertSame('', $out);

@@ -1,6 +1,7 @@
 <?php
-// Removal of stored e-mail addresses: one player's on request, or every address past an age. The
-// rows stay (name, score and date are public anyway); only the address is emptied.
+// Removal of what the rows hold about a person beyond the public name, score and date: one
+// player's e-mail address on request, or every address or network past an age. The rows stay;
+// only those fields are emptied.
 // SPDX-FileCopyrightText: 2026 The Six Dice authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
@@ -10,7 +11,7 @@ namespace SixDice\Server;
 
 use PDO;
 
-final class EmailPrivacy
+final class PersonalData
 {
     public function __construct(private readonly PDO $pdo)
     {
@@ -46,9 +47,20 @@ final class EmailPrivacy
     }
 
     /** Empties every address of a row stored before $cutoff (a Unix time); the number of rows changed. */
-    public function purgeBefore(int $cutoff): int
+    public function purgeEmailsBefore(int $cutoff): int
     {
         $statement = $this->pdo->prepare("UPDATE scores SET email = '' WHERE submitted_at < ? AND email <> ''");
+        $statement->execute([$cutoff]);
+        return $statement->rowCount();
+    }
+
+    /**
+     * Empties the client network of every row stored before $cutoff; the number of rows changed.
+     * Such rows drop out of the reports of bursts and shared names.
+     */
+    public function purgeNetworksBefore(int $cutoff): int
+    {
+        $statement = $this->pdo->prepare("UPDATE scores SET client_network = '' WHERE submitted_at < ? AND client_network <> ''");
         $statement->execute([$cutoff]);
         return $statement->rowCount();
     }
