@@ -19,27 +19,25 @@ final class GlobalCeiling
     {
     }
 
-    /** 0 when one more row fits in the last hour, else the seconds until one does. */
+    /**
+     * 0 when one more row fits in the last hour, else the seconds until one does: when the
+     * N-th newest row is an hour old, only N - 1 are left in the window. Finding it walks at most
+     * N entries of the time index, however many rows the table holds.
+     */
     public function wait(int $now): int
     {
         if ($this->perHour <= 0) {
             return 0;
         }
-        $count = $this->pdo->prepare('SELECT COUNT(*) FROM scores WHERE submitted_at > ?');
-        $count->execute([$now - self::WINDOW]);
-        $recent = (int) $count->fetchColumn();
-        if ($recent < $this->perHour) {
+        $statement = $this->pdo->prepare('SELECT submitted_at FROM scores ORDER BY submitted_at DESC LIMIT 1 OFFSET ?');
+        $statement->bindValue(1, $this->perHour - 1, PDO::PARAM_INT);
+        $statement->execute();
+        $nth = $statement->fetchColumn();
+        $statement->closeCursor();
+        if ($nth === false || (int) $nth <= $now - self::WINDOW) {
             return 0;
         }
-        // Room for one more once all but perHour - 1 of the hour's rows are an hour old.
-        $oldest = $this->pdo->prepare(
-            'SELECT submitted_at FROM scores WHERE submitted_at > ? ORDER BY submitted_at LIMIT 1 OFFSET ?'
-        );
-        $oldest->bindValue(1, $now - self::WINDOW, PDO::PARAM_INT);
-        $oldest->bindValue(2, $recent - $this->perHour, PDO::PARAM_INT);
-        $oldest->execute();
-        $expires = (int) $oldest->fetchColumn() + self::WINDOW;
-        return max(1, $expires - $now);
+        return max(1, (int) $nth + self::WINDOW - $now);
     }
 
     /** Logs that the ceiling refuses results, unless that was logged within the last hour. */
