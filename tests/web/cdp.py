@@ -217,14 +217,25 @@ class Tab:
     KEYS = {"Enter": (13, "\r"), "Tab": (9, ""), "Escape": (27, ""), "Backspace": (8, ""),
             "ArrowLeft": (37, ""), "ArrowRight": (39, ""), "Home": (36, ""), "End": (35, "")}
 
-    def key(self, name):
-        code, text = self.KEYS[name]
-        base = {"key": name, "code": name, "windowsVirtualKeyCode": code,
-                "nativeVirtualKeyCode": code}
+    def key(self, name, ctrl=False, shift=False):
+        """A key pressed and released: a name of KEYS or one letter (with Ctrl: a shortcut)."""
+        if len(name) == 1:
+            code, text, dom = ord(name.upper()), name, "Key" + name.upper()
+        else:
+            (code, text), dom = self.KEYS[name], name
+        modifiers = (2 if ctrl else 0) | (8 if shift else 0)
+        base = {"key": name, "code": dom, "windowsVirtualKeyCode": code, "nativeVirtualKeyCode": code,
+                "modifiers": modifiers}
+        if ctrl:
+            self.send("Input.dispatchKeyEvent", {"type": "rawKeyDown", "key": "Control", "code": "ControlLeft",
+                                                 "windowsVirtualKeyCode": 17, "modifiers": 2})
         self.send("Input.dispatchKeyEvent", dict(base, type="rawKeyDown"))
-        if text:
+        if text and not ctrl:
             self.send("Input.dispatchKeyEvent", dict(base, type="char", text=text))
         self.send("Input.dispatchKeyEvent", dict(base, type="keyUp"))
+        if ctrl:
+            self.send("Input.dispatchKeyEvent", {"type": "keyUp", "key": "Control", "code": "ControlLeft",
+                                                 "windowsVirtualKeyCode": 17, "modifiers": 0})
 
     def set_clock(self, ms):
         self.evaluate(f"window.__sixdiceTestClock.set({int(ms)})")
@@ -275,6 +286,7 @@ class Browser:
         self.tabs = {}
         self.targets = {}  # every page target seen: id -> url
         self.problem_list = []
+        self.console_list = []
         self.reader = threading.Thread(target=self._read_loop, daemon=True)
         self.reader.start()
         self.send("Target.setDiscoverTargets", {"discover": True})
@@ -355,9 +367,11 @@ class Browser:
                 self.targets[info["targetId"]] = info["url"]
         elif method == "Page.frameNavigated" and where and "parentId" not in params["frame"]:
             where.url = params["frame"]["url"]
-        elif method == "Runtime.consoleAPICalled" and params["type"] in ("error", "assert"):
+        elif method == "Runtime.consoleAPICalled":
             text = " ".join(str(a.get("value", a.get("description", ""))) for a in params["args"])
-            self.problem_list.append(f"console error on {url}: {text}")
+            self.console_list.append(text)
+            if params["type"] in ("error", "assert"):
+                self.problem_list.append(f"console error on {url}: {text}")
         elif method == "Runtime.exceptionThrown":
             details = params["exceptionDetails"]
             text = details.get("exception", {}).get("description") or details.get("text")
@@ -375,9 +389,15 @@ class Browser:
         with self.condition:
             return list(self.problem_list)
 
+    def console(self):
+        """Every console message of every tab so far, as text."""
+        with self.condition:
+            return list(self.console_list)
+
     def forget_problems(self):
         with self.condition:
             self.problem_list.clear()
+            self.console_list.clear()
 
     # --- tabs
 

@@ -18,6 +18,7 @@ import time
 import unittest
 
 HERE = os.path.dirname(os.path.abspath(__file__))
+sys.dont_write_bytecode = True  # nothing written into the source tree
 sys.path.insert(0, HERE)
 import cdp  # noqa: E402
 from servers import REPO, TableServer  # noqa: E402
@@ -77,6 +78,11 @@ class InTheBrowser(unittest.TestCase):
         self.tab.insert_text("Čeněk")
         self.tab.insert_text(" Žluť")
         self.tab.wait("document.body.dataset.typed === 'Čeněk Žluť'", what="the typed name")
+        # Keys: Ctrl+A selects all, typing replaces it, Backspace takes a letter back.
+        self.tab.key("a", ctrl=True)
+        self.tab.insert_text("Šárka")
+        self.tab.key("Backspace")
+        self.tab.wait("document.body.dataset.typed === 'Šárk'", what="the name after the keys")
         # The clock the page reads is the tests': frozen at the value set, also for new Date().
         self.tab.set_clock(1_767_225_600_123)
         self.tab.click(210, 60)
@@ -109,6 +115,7 @@ class InTheBrowser(unittest.TestCase):
         time.sleep(0.3)
         problems = "\n".join(self.browser.problems())
         self.assertIn("a console error", problems)
+        self.assertIn("a console error", self.browser.console())
         self.assertIn("thrown later", problems)
         self.assertIn("404: " + self.server.base + "/play/missing.zrk", problems)
         self.assertIn("Content Security Policy", problems)
