@@ -34,6 +34,8 @@ final class Application
     /** @param array<string, string> $defaults settings that apply unless the file or environment say otherwise */
     public static function serveCurrentRequest(array $defaults = []): void
     {
+        // Arguments stay out of stack traces: they may hold the query or an e-mail address.
+        ini_set('zend.exception_ignore_args', '1');
         // The web server's variables (FastCGI parameters, a pool's env[]) beside the process's.
         $environment = array_filter($_SERVER, 'is_string') + getenv();
         $request = Request::fromServer($_SERVER);
@@ -100,7 +102,7 @@ final class Application
             }
             $rows = $table->top();
         } catch (\Throwable $failure) {
-            return $this->fail($failure, $language, $json);
+            return $this->fail($failure, $language, $json, $submission?->email ?? '');
         }
 
         if ($json) {
@@ -160,11 +162,26 @@ final class Application
         return Response::html($status, (new HtmlView($language, 'UTC'))->refusal($refusal), $headers);
     }
 
-    private function fail(\Throwable $failure, string $language, bool $json): Response
+    private function fail(\Throwable $failure, string $language, bool $json, #[\SensitiveParameter] string $email = ''): Response
     {
-        error_log('sixdice-server: ' . get_class($failure) . ': ' . $failure->getMessage()
-            . ' at ' . $failure->getFile() . ':' . $failure->getLine());
+        error_log(self::logLine($failure, $email));
         return $this->refuse(new Refusal(Reason::Unavailable), $language, $json);
+    }
+
+    /**
+     * What the log says about a failure: its class, the first line of its message and where it
+     * was thrown. Databases add the values of the row on later lines (PostgreSQL's "DETAIL:
+     * Failing row contains (...)"), and the submission's e-mail address, should a message
+     * quote it anyway, is blanked: addresses stay in the database.
+     */
+    public static function logLine(\Throwable $failure, #[\SensitiveParameter] string $email = ''): string
+    {
+        $message = strtok($failure->getMessage(), "\r\n");
+        if ($email !== '' && is_string($message)) {
+            $message = str_ireplace([$email, rawurlencode($email)], '(e-mail address)', $message);
+        }
+        return 'sixdice-server: ' . get_class($failure) . ': ' . (is_string($message) ? $message : '')
+            . ' at ' . $failure->getFile() . ':' . $failure->getLine();
     }
 
     /**

@@ -25,7 +25,7 @@ final class Query
      * free-text value before it (an unescaped "&" inside a name or an e-mail address); otherwise
      * it is ignored.
      */
-    public static function parse(string $raw): self|Refusal
+    public static function parse(#[\SensitiveParameter] string $raw): self|Refusal
     {
         $rawValues = [];
         $freeText = null;
@@ -54,7 +54,7 @@ final class Query
     }
 
     /** The bytes of a percent-encoded text, or null when a "%" is not followed by two hex digits. */
-    public static function percentDecode(string $text): ?string
+    public static function percentDecode(#[\SensitiveParameter] string $text): ?string
     {
         if (!str_contains($text, '%')) {
             return $text;

@@ -137,7 +137,7 @@ final class SubmissionParser
     }
 
     /** The e-mail address as UTF-8 (code page 1250 bytes, or UTF-8 when the name came so), or why not. */
-    private static function emailText(string $bytes, bool $utf8): string|Refusal
+    private static function emailText(#[\SensitiveParameter] string $bytes, bool $utf8): string|Refusal
     {
         $text = $utf8 && preg_match('//u', $bytes) === 1 ? $bytes : Cp1250::toUtf8($bytes);
         if ($text === null) {

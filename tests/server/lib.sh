@@ -22,12 +22,13 @@
 #   chromium_page ADDRESS PNG [HTML] [WIDTH,HEIGHT]
 #                                   one page in headless Chromium: screenshot and DOM
 #   count_colour PNG '#RRGGBB' [FUZZ%]  prints how many pixels of the screenshot have that colour
-#   deployment_start SERVER_INI [SITE_SED [NAME]]
+#   deployment_start SERVER_INI [SITE_SED [NAME [POOL_SED]]]
 #                                   the shipped nginx site and PHP-FPM pool (server/deploy/) with
 #                                   private paths under $TABLE_TEST_DIR/NAME (default "deploy";
 #                                   its data folder is NAME/data) on a free loopback port, with
-#                                   these settings (SITE_SED: an extra sed script for the site;
-#                                   DEPLOY_GAME_DIR: the browser game's folder, for /srv/sixdice-web)
+#                                   these settings (SITE_SED, POOL_SED: extra sed scripts for the
+#                                   site and the pool; DEPLOY_GAME_DIR: the browser game's folder,
+#                                   for /srv/sixdice-web)
 #                                   -> $DEPLOY_BASE, $DEPLOY_ROOT (logs in $DEPLOY_ROOT/log)
 #   deployment_stop                 stops the last one started
 # SPDX-FileCopyrightText: 2026 The Six Dice authors
@@ -215,7 +216,8 @@ count_colour() {
 }
 
 deployment_start() {
-    local settings=$1 site_sed=${2:-} deploy=$table_repo_dir/server/deploy root user group fpm port
+    local settings=$1 site_sed=${2:-} pool_sed=${4:-} deploy=$table_repo_dir/server/deploy
+    local root user group fpm port
     local fpm_options attempt temp
     root=$TABLE_TEST_DIR/${3:-deploy}
     DEPLOY_ROOT=$root
@@ -230,7 +232,8 @@ deployment_start() {
         -e "s|/var/lib/sixdice-server|$root/data|g" -e "s|/srv/sixdice-web|${DEPLOY_GAME_DIR:-/srv/sixdice-web}|g" \
         -e "s|/run/php/sixdice-server.sock|$root/fpm.sock|" -e "s|^user = .*|user = $user|" \
         -e "s|^group = .*|group = $group|" -e "s|^listen.owner = .*|listen.owner = $user|" \
-        -e "s|^listen.group = .*|listen.group = $group|" "$deploy/php-fpm-pool.conf" >"$root/pool.conf"
+        -e "s|^listen.group = .*|listen.group = $group|" -e "$pool_sed" "$deploy/php-fpm-pool.conf" \
+        >"$root/pool.conf"
     printf '[global]\npid = %s\nerror_log = %s\ndaemonize = no\ninclude = %s\n' \
         "$root/fpm.pid" "$root/log/php-fpm.log" "$root/pool.conf" >"$root/php-fpm.conf"
     fpm=$(ls /usr/sbin/php-fpm* 2>/dev/null | sort -V | tail -1)
