@@ -21,6 +21,7 @@ import argparse
 import datetime
 import hashlib
 import json
+import math
 import os
 import shutil
 import subprocess
@@ -57,6 +58,8 @@ class Game:
     def canvas(self):
         """(x, y, scale, width, height): where the game's surface is and how much it is enlarged."""
         x, y, w, h = self.tab.element_box("canvas")
+        # Chromium paints a box that starts between two pixels from the next one.
+        x, y = math.floor(x + 0.5), math.floor(y + 0.5)
         for width, height in LAYOUTS.values():
             if w % width == 0 and h % height == 0 and w // width == h // height and w >= width:
                 return x, y, int(w // width), width, height
@@ -284,18 +287,21 @@ def play_through(run, browser, server, language):
     game.wait_for("the highscore", *shows(22, 0, 0, 400, 100))
     game.snap("highscore")
 
-    # The e-mail form, drawn over the highscore in the same canvas: the address typed, Return sends.
+    # The e-mail form, drawn over the highscore in the same canvas (found by its picture): the
+    # address typed into its box, its button sends.
     before = game.snap("before-form")
     game.move(5, 5)
     game.click(*send)
     game.wait_changed(before, "the e-mail form over the highscore")
-    game.snap("email-form")
+    form = game.snap("email-form")
+    ox, oy = locate_form(run, form)
+    game.click(ox + 178, oy + 46)
     game.tab.insert_text("a+b@example.cz")
     send_moment = "13:14:15.161"
     game.tab.set_clock(milliseconds(send_moment))
     game.snap("email-typed")
     known = browser.page_targets()
-    game.tab.key("Enter")
+    game.click(ox + 177, oy + 89)
     table = browser.wait_new_tab(known)
     table.wait("document.readyState === 'complete'", what="the table page")
 
@@ -333,6 +339,27 @@ def play_through(run, browser, server, language):
     game.tab.close()
     print(f"play-through {language}: a whole game, the highscore, the e-mail form and the stored, "
           f"highlighted row {rows[0]}")
+
+
+def locate_form(run, shot):
+    """Where the e-mail form's picture (email.bmp) lies in the canvas: the offset at which a patch
+    of its top left corner, which no control covers, matches the screenshot best."""
+    patch = os.path.join(run.work, "form-patch.png")
+    subprocess.run(["convert", os.path.join(run.data, "email.bmp"), "-crop", "40x14+2+2", "+repage", patch],
+                   check=True)
+    result = subprocess.run(["compare", "-metric", "AE", "-subimage-search", shot, patch, "null:"],
+                            capture_output=True, text=True)
+    # "DIFFERENT_PIXELS (AE) @ X,Y" on standard error
+    words = result.stderr.replace("@", " ").split()
+    try:
+        x, y = (int(v) for v in words[-1].split(","))
+        different = float(words[0])
+    except (ValueError, IndexError):
+        raise Failure(f"the e-mail form's picture was not found in the canvas: {result.stderr.strip()}")
+    if different > 0:
+        raise Failure(f"the e-mail form's picture is not in the canvas (best place {x},{y} differs in "
+                      f"{different:.0f} pixels)")
+    return x - 2, y - 2
 
 
 def check_file_faults(run, browser):
