@@ -2,14 +2,17 @@
 // A bounded load generator for the on-line table, for loopback addresses only: requests every
 // path of a list once, with a fixed number of requests in flight, then stops and prints the
 // figures as one JSON object.
-//   php load.php BASE LIST_FILE CLIENTS
-// BASE must be http://127.x.x.x:PORT or http://[::1]:PORT.
+//   php load.php BASE LIST_FILE CLIENTS [--spread]
+// BASE must be http://127.x.x.x:PORT or http://[::1]:PORT. With --spread every request comes from
+// a loopback address of its own (127.1.0.1, 127.1.0.2, ...), as if from many players, so that
+// limits per client address are not what is measured.
 // SPDX-FileCopyrightText: 2026 The Six Dice authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 declare(strict_types=1);
 
-[, $base, $listFile, $clients] = $argv + [null, null, null, null];
+[, $base, $listFile, $clients, $spread] = $argv + [null, null, null, null, null];
+$spread = $spread === '--spread';
 if (!is_string($base) || preg_match('#^http://(127\.\d+\.\d+\.\d+|\[::1\]):\d+$#', $base) !== 1) {
     fwrite(STDERR, "usage: php load.php http://127.0.0.1:PORT LIST_FILE CLIENTS (loopback only)\n");
     exit(2);
@@ -26,9 +29,13 @@ $next = 0;
 $latencies = [];
 $statuses = [];
 $start = hrtime(true);
-$add = static function () use (&$next, $paths, $base, $multi): void {
-    $curl = curl_init($base . $paths[$next++]);
+$add = static function () use (&$next, $paths, $base, $multi, $spread): void {
+    $curl = curl_init($base . $paths[$next]);
     curl_setopt_array($curl, [CURLOPT_RETURNTRANSFER => true, CURLOPT_TIMEOUT => 30, CURLOPT_FORBID_REUSE => true]);
+    if ($spread) {
+        curl_setopt($curl, CURLOPT_INTERFACE, sprintf('127.%d.%d.%d', 1 + intdiv($next, 62_500), 1 + intdiv($next, 250) % 250, 1 + $next % 250));
+    }
+    ++$next;
     curl_multi_add_handle($multi, $curl);
 };
 while ($next < count($paths) && $next < $clients) {

@@ -87,16 +87,17 @@ final class Application
             $table = new ScoreTable($pdo = Database::open($config));
             $mine = null;
             if ($submission !== null) {
+                // A replay is answered from the stored row without a write.
                 $id = $table->findReplay($submission->check, $submission->rand);
                 if ($id === null) {
                     $now = ($this->clock)();
                     $address = ClientAddress::resolve($request->peer, $request->forwardedFor, $config->trustedProxies);
                     $network = Network::keyOf($address, $config->ipv4Prefix, $config->ipv6Prefix);
-                    $refused = $this->admit($pdo, $config, $submission, $address, $network, $now, $storing);
-                    if ($refused !== null) {
-                        return $this->refuse($refused[0], $language, $json, $refused[1]);
+                    $admit = fn (): ?Refusal => $this->admit($pdo, $config, $submission, $address, $network, $now, $storing);
+                    $id = $storing ? $table->submit($submission, $now, $network, $admit) : $admit();
+                    if ($id instanceof Refusal) {
+                        return $this->refuse($id, $language, $json);
                     }
-                    $id = $storing ? $table->record($submission, $now, $network) : null;
                 }
                 $mine = $id === null ? null : $table->rowWithRank($id);
             }
@@ -118,19 +119,19 @@ final class Application
 
     /**
      * Whether a new result may be stored: not under a banned name or from a banned network, not
-     * beyond the whole table's hourly ceiling, not beyond the client network's rate limit. Only
-     * a storing request ($counting) counts an attempt or logs the ceiling.
-     * @return array{0: Refusal, 1: array<string, string>}|null the refusal and its extra headers
+     * beyond the whole table's hourly ceiling, not beyond the client network's rate limit. A
+     * storing request ($counting) asks inside the transaction that stores the result, and only
+     * it counts an attempt or logs the ceiling.
      */
     private function admit(\PDO $pdo, Config $config, Submission $submission, string $address, string $network,
-        int $now, bool $counting): ?array
+        int $now, bool $counting): ?Refusal
     {
         $bans = new Bans($pdo);
         if ($bans->isNameBanned($submission->player)) {
-            return [new Refusal(Reason::NameBanned), []];
+            return new Refusal(Reason::NameBanned);
         }
         if ($bans->networkOf($address) !== null) {
-            return [new Refusal(Reason::NetworkBanned), []];
+            return new Refusal(Reason::NetworkBanned);
         }
         $ceiling = new GlobalCeiling($pdo, $config->maxNewPerHour);
         $wait = $ceiling->wait($now);
@@ -138,21 +139,23 @@ final class Application
             if ($counting) {
                 $ceiling->noteReached($now);
             }
-            return [new Refusal(Reason::TableFull, [intdiv($wait + 59, 60)]), ['Retry-After' => (string) $wait]];
+            return new Refusal(Reason::TableFull, [intdiv($wait + 59, 60)], $wait);
         }
         $limit = new RateLimit($pdo, $config->rateLimit);
-        $wait = $counting ? $limit->admit($network, $now) : $limit->wait($network, $now);
-        if ($wait > 0) {
-            $refusal = new Refusal(Reason::RateLimited, [$config->rateLimit, intdiv($wait + 59, 60)]);
-            return [$refusal, ['Retry-After' => (string) $wait]];
+        if ($counting) {
+            return $limit->admit($network, $now);
         }
-        return null;
+        $wait = $limit->wait($network, $now);
+        return $wait > 0 ? $limit->refusal($wait) : null;
     }
 
     /** @param array<string, string> $headers */
     private function refuse(Refusal $refusal, string $language, bool $json, array $headers = []): Response
     {
         $status = $refusal->reason->status();
+        if ($refusal->retryAfter > 0) {
+            $headers['Retry-After'] = (string) $refusal->retryAfter;
+        }
         if ($json) {
             return Response::json($status, [
                 'error' => $refusal->reason->value,

@@ -10,6 +10,9 @@ namespace SixDice\Server;
 
 final class HtmlView
 {
+    /** @var array<int, string> formatted dates by quarter hour */
+    private array $dates = [];
+
     /** $gameLink: the browser game is served beside the table (/play/), so the page leads to it. */
     public function __construct(
         private readonly string $language,
@@ -38,14 +41,20 @@ final class HtmlView
                 . self::e($t['score']) . '</th><th class="date" scope="col">' . self::e($t['date'])
                 . '</th></tr></thead><tbody>';
             $shown = false;
+            // The dates in the table's time zone, set once for all rows (date() creates no
+            // object per row the way a DateTime with its time zone would).
+            $zone = date_default_timezone_get();
+            date_default_timezone_set($this->timezone);
+            $format = $t['date_format'];
             foreach ($rows as $row) {
                 $isMine = $mine !== null && $row['id'] === $mine['id'];
                 $shown = $shown || $isMine;
-                $body .= $this->row($row, $isMine);
+                $body .= $this->row($row, $isMine, $format);
             }
             if ($mine !== null && !$shown) {
-                $body .= '<tr class="gap"><td colspan="4">…</td></tr>' . $this->row($mine, true);
+                $body .= '<tr class="gap"><td colspan="4">…</td></tr>' . $this->row($mine, true, $format);
             }
+            date_default_timezone_set($zone);
             $body .= '</tbody></table>';
             if ($mine !== null && !$shown) {
                 $body .= '<p class="note">' . self::e(sprintf($t['beyond'], ScoreTable::SHOWN)) . '</p>';
@@ -70,14 +79,20 @@ final class HtmlView
     }
 
     /** @param array{id:int, rank:int, player:string, score:int, submitted_at:int} $row */
-    private function row(array $row, bool $mine): string
+    private function row(array $row, bool $mine, string $dateFormat): string
     {
-        $date = (new \DateTimeImmutable('@' . $row['submitted_at']))
-            ->setTimezone(new \DateTimeZone($this->timezone))
-            ->format(Texts::of($this->language)['date_format']);
         return '<tr' . ($mine ? ' class="mine" id="mine"' : '') . '><td class="num">' . $row['rank']
             . '</td><td class="name">' . self::e($row['player']) . '</td><td class="num">' . $row['score']
-            . '</td><td class="date">' . self::e($date) . '</td></tr>';
+            . '</td><td class="date">' . $this->date($row['submitted_at'], $dateFormat) . '</td></tr>';
+    }
+
+    /**
+     * A day's date, escaped, in the time zone set for the table. Every time zone's offsets and
+     * changes fall on quarters of an hour, so one quarter hour has one date and one formatting.
+     */
+    private function date(int $time, string $format): string
+    {
+        return $this->dates[intdiv($time, 900)] ??= self::e(date($format, $time));
     }
 
     private function page(string $body, ?Query $query): string

@@ -1,6 +1,7 @@
 <?php
-// At most N new results per client address in any hour. Each admitted attempt is written before
-// it is counted, so concurrent requests of one client can never pass the limit together.
+// At most N new results per client address in any hour. It is asked inside the transaction that
+// stores the result (ScoreTable::submit), so the attempt is counted and the row stored together:
+// concurrent requests of one client take turns and can never pass the limit together.
 // SPDX-FileCopyrightText: 2026 The Six Dice authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
@@ -14,56 +15,61 @@ final class RateLimit
 {
     public const WINDOW = 3600;
 
-    public function __construct(private readonly PDO $pdo, private readonly int $perHour)
+    public function __construct(private readonly PDO $pdo, public readonly int $perHour)
     {
     }
 
-    /** 0 when the attempt is admitted, else the seconds until the client may try again. */
-    public function admit(string $client, int $now): int
+    /** The seconds this client must wait before its next result is admitted (0: none), counting nothing. */
+    public function wait(string $client, int $now): int
     {
         if ($this->perHour <= 0) {
             return 0;
         }
-        if ($this->recent($client, $now) >= $this->perHour) {
-            return $this->oldestExpires($client, $now);
-        }
-        Database::writing($this->pdo, function () use ($client, $now): void {
-            $this->pdo->prepare('DELETE FROM submission_attempts WHERE at <= ?')
-                ->execute([$now - self::WINDOW]);
-            $this->pdo->prepare('INSERT INTO submission_attempts (client, at) VALUES (?, ?)')
-                ->execute([$client, $now]);
-        });
-        if ($this->recent($client, $now) > $this->perHour) {
-            return $this->oldestExpires($client, $now);
-        }
-        return 0;
-    }
-
-    /** The seconds this client must wait before its next attempt is admitted (0: none), counting nothing. */
-    public function wait(string $client, int $now): int
-    {
-        if ($this->perHour <= 0 || $this->recent($client, $now) < $this->perHour) {
+        $statement = $this->pdo->prepare(
+            'SELECT COUNT(*), MIN(at) FROM submission_attempts WHERE client = ? AND at > ?'
+        );
+        $statement->execute([$client, $now - self::WINDOW]);
+        [$recent, $oldest] = $statement->fetch(PDO::FETCH_NUM);
+        if ((int) $recent < $this->perHour) {
             return 0;
         }
-        return $this->oldestExpires($client, $now);
+        return max(1, (int) $oldest + self::WINDOW - $now);
     }
 
-    private function recent(string $client, int $now): int
+    /**
+     * Inside the write transaction that stores the result: null when the client may store one
+     * more result now (and the attempt is counted), else the refusal saying when to try again.
+     * On PostgreSQL, where writers run side by side, the client's turn is taken first; on
+     * SQLite the write lock already gives one writer a turn.
+     */
+    public function admit(string $client, int $now): ?Refusal
     {
-        $statement = $this->pdo->prepare(
-            'SELECT COUNT(*) FROM submission_attempts WHERE client = ? AND at > ?'
-        );
-        $statement->execute([$client, $now - self::WINDOW]);
-        return (int) $statement->fetchColumn();
+        if ($this->perHour <= 0) {
+            return null;
+        }
+        if (!Database::isSqlite($this->pdo)) {
+            $this->pdo->prepare('SELECT pg_advisory_xact_lock(43, hashtext(?))')->execute([$client]);
+        }
+        $wait = $this->wait($client, $now);
+        if ($wait > 0) {
+            return $this->refusal($wait);
+        }
+        $this->count($client, $now);
+        return null;
     }
 
-    private function oldestExpires(string $client, int $now): int
+    public function refusal(int $wait): Refusal
     {
-        $statement = $this->pdo->prepare(
-            'SELECT MIN(at) FROM submission_attempts WHERE client = ? AND at > ?'
-        );
-        $statement->execute([$client, $now - self::WINDOW]);
-        $oldest = (int) $statement->fetchColumn();
-        return max(1, $oldest + self::WINDOW - $now);
+        return new Refusal(Reason::RateLimited, [$this->perHour, intdiv($wait + 59, 60)], $wait);
+    }
+
+    /** Counts a stored result and forgets attempts over an hour old. */
+    public function count(string $client, int $now): void
+    {
+        if ($this->perHour <= 0) {
+            return;
+        }
+        $this->pdo->prepare('DELETE FROM submission_attempts WHERE at <= ?')->execute([$now - self::WINDOW]);
+        $this->pdo->prepare('INSERT INTO submission_attempts (client, at) VALUES (?, ?)')->execute([$client, $now]);
     }
 }

@@ -1,5 +1,6 @@
 <?php
-// A refused request: the reason and the values its message names (a key, a limit).
+// A refused request: the reason, the values its message names (a key, a limit), and for a refusal
+// that passes with time the seconds after which to try again (0: none).
 // SPDX-FileCopyrightText: 2026 The Six Dice authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
@@ -10,7 +11,10 @@ namespace SixDice\Server;
 final class Refusal
 {
     /** @param list<int|string> $details */
-    public function __construct(public readonly Reason $reason, public readonly array $details = [])
-    {
+    public function __construct(
+        public readonly Reason $reason,
+        public readonly array $details = [],
+        public readonly int $retryAfter = 0,
+    ) {
     }
 }

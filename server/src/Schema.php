@@ -11,6 +11,8 @@ use PDO;
 
 final class Schema
 {
+    private const VERSION_TABLE = 'CREATE TABLE IF NOT EXISTS schema_version (version INTEGER NOT NULL)';
+
     /** Migration number => statements per PDO driver. */
     private const MIGRATIONS = [
         1 => [
@@ -71,6 +73,47 @@ final class Schema
                 'CREATE TABLE server_notices (kind TEXT PRIMARY KEY, logged_at BIGINT NOT NULL)',
             ],
         ],
+        // How many shown rows have each score, kept by triggers whatever changes the rows (new,
+        // deleted, hidden, shown again, score changed): a row's rank adds up the rows of the
+        // higher scores here (a few thousand at most) instead of counting every row ahead of it,
+        // which in a table of a million rows takes too long.
+        3 => [
+            'sqlite' => [
+                'CREATE TABLE score_counts (score INTEGER PRIMARY KEY, total INTEGER NOT NULL)',
+                'INSERT INTO score_counts (score, total) SELECT score, COUNT(*) FROM scores WHERE hidden = 0 GROUP BY score',
+                'CREATE TRIGGER scores_counted_in AFTER INSERT ON scores WHEN NEW.hidden = 0 BEGIN
+                    INSERT INTO score_counts (score, total) VALUES (NEW.score, 1)
+                        ON CONFLICT (score) DO UPDATE SET total = total + 1;
+                 END',
+                'CREATE TRIGGER scores_counted_out AFTER DELETE ON scores WHEN OLD.hidden = 0 BEGIN
+                    UPDATE score_counts SET total = total - 1 WHERE score = OLD.score;
+                 END',
+                'CREATE TRIGGER scores_recounted_out AFTER UPDATE OF score, hidden ON scores WHEN OLD.hidden = 0 BEGIN
+                    UPDATE score_counts SET total = total - 1 WHERE score = OLD.score;
+                 END',
+                'CREATE TRIGGER scores_recounted_in AFTER UPDATE OF score, hidden ON scores WHEN NEW.hidden = 0 BEGIN
+                    INSERT INTO score_counts (score, total) VALUES (NEW.score, 1)
+                        ON CONFLICT (score) DO UPDATE SET total = total + 1;
+                 END',
+            ],
+            'pgsql' => [
+                'CREATE TABLE score_counts (score INTEGER PRIMARY KEY, total BIGINT NOT NULL)',
+                'INSERT INTO score_counts (score, total) SELECT score, COUNT(*) FROM scores WHERE hidden = 0 GROUP BY score',
+                'CREATE FUNCTION scores_count() RETURNS trigger LANGUAGE plpgsql AS $$
+                 BEGIN
+                    IF TG_OP IN (\'DELETE\', \'UPDATE\') AND OLD.hidden = 0 THEN
+                        UPDATE score_counts SET total = total - 1 WHERE score = OLD.score;
+                    END IF;
+                    IF TG_OP IN (\'INSERT\', \'UPDATE\') AND NEW.hidden = 0 THEN
+                        INSERT INTO score_counts (score, total) VALUES (NEW.score, 1)
+                            ON CONFLICT (score) DO UPDATE SET total = score_counts.total + 1;
+                    END IF;
+                    RETURN NULL;
+                 END $$',
+                'CREATE TRIGGER scores_counted AFTER INSERT OR DELETE OR UPDATE OF score, hidden ON scores
+                    FOR EACH ROW EXECUTE FUNCTION scores_count()',
+            ],
+        ],
     ];
 
     public static function latestVersion(): int
@@ -98,11 +141,15 @@ final class Schema
             return;
         }
         $driver = $pdo->getAttribute(PDO::ATTR_DRIVER_NAME);
+        if ($driver === 'sqlite') {
+            // A write transaction on SQLite starts by locking this table (Database::writing).
+            $pdo->exec(self::VERSION_TABLE);
+        }
         Database::writing($pdo, static function () use ($pdo, $driver, $target): void {
             if ($driver === 'pgsql') {
                 $pdo->query('SELECT pg_advisory_xact_lock(4343)');
             }
-            $pdo->exec('CREATE TABLE IF NOT EXISTS schema_version (version INTEGER NOT NULL)');
+            $pdo->exec(self::VERSION_TABLE);
             $current = self::currentVersion($pdo);
             foreach (self::MIGRATIONS as $version => $statements) {
                 if ($version <= $current || $version > $target) {

@@ -28,6 +28,24 @@ final class ScoreTable
     }
 
     /**
+     * Stores a new submission in one write transaction together with its admission: $admit runs
+     * first inside it and returns null to store or a refusal. The row's id, also when a copy of
+     * the same submission (same check value and random number) was stored already.
+     * $network is the client's network (Network::keyOf), kept for the operator's reports.
+     * @param callable(): ?Refusal $admit
+     */
+    public function submit(Submission $submission, int $now, string $network, callable $admit): int|Refusal
+    {
+        return Database::writing($this->pdo, function () use ($submission, $now, $network, $admit): int|Refusal {
+            $id = $this->findReplay($submission->check, $submission->rand);
+            if ($id !== null) {
+                return $id;
+            }
+            return $admit() ?? $this->record($submission, $now, $network);
+        });
+    }
+
+    /**
      * Stores the submission unless its check value and random number are stored already; its row.
      * $network is the client's network (Network::keyOf), kept for the operator's reports.
      */
@@ -48,7 +66,7 @@ final class ScoreTable
         if ($id !== false) {
             return (int) $id;
         }
-        // A replay that arrived at the same moment stored it first.
+        // A copy that arrived at the same moment stored it first.
         return $this->findReplay($submission->check, $submission->rand)
             ?? throw new \RuntimeException('a conflicting row vanished');
     }
@@ -83,11 +101,13 @@ final class ScoreTable
         if ($row === false) {
             return null;
         }
-        $ahead = $this->pdo->prepare(
-            'SELECT COUNT(*) FROM scores WHERE hidden = 0 AND (score > ? OR (score = ? AND id < ?))'
-        );
-        $ahead->execute([$row['score'], $row['score'], $id]);
-        return self::typed($row, (int) $ahead->fetchColumn() + 1);
+        // The shown rows with a higher score, from the counts per score, and those with the same
+        // score stored before it, from the index of the shown rows by (score, id).
+        $higher = $this->pdo->prepare('SELECT COALESCE(SUM(total), 0) FROM score_counts WHERE score > ?');
+        $higher->execute([$row['score']]);
+        $equal = $this->pdo->prepare('SELECT COUNT(*) FROM scores WHERE hidden = 0 AND score = ? AND id < ?');
+        $equal->execute([$row['score'], $id]);
+        return self::typed($row, (int) $higher->fetchColumn() + (int) $equal->fetchColumn() + 1);
     }
 
     /**

@@ -233,6 +233,37 @@ final class ServerTest extends TestCase
         self::assertSame(200, $this->get(self::submission($name, 99, 99))['status'], 'another client');
     }
 
+    public function testAClientOneBelowTheLimitWithRequestsInFlightGetsExactlyOneStored(): void
+    {
+        $limit = (int) getenv('SIXDICE_TEST_RATE_LIMIT');
+        self::assertGreaterThan(0, $limit, 'SIXDICE_TEST_RATE_LIMIT names the server\'s limit');
+        $this->address = '198.18.' . (getmypid() % 250) . '.' . random_int(1, 250);
+        $attempt = $this->pdo->prepare('INSERT INTO submission_attempts (client, at) VALUES (?, ?)');
+        for ($i = 1; $i < $limit; ++$i) {
+            $attempt->execute([$this->address . '/32', time() - 60]);
+        }
+        $name = self::unique('edge');
+        $multi = curl_multi_init();
+        $handles = [];
+        for ($i = 0; $i < 8; ++$i) {
+            $handles[] = $curl = $this->handle(self::submission($name, 500 + $i, 700 + $i));
+            curl_multi_add_handle($multi, $curl);
+        }
+        do {
+            curl_multi_exec($multi, $running);
+            curl_multi_select($multi, 1.0);
+        } while ($running > 0);
+        $statuses = [];
+        foreach ($handles as $curl) {
+            $statuses[] = curl_getinfo($curl, CURLINFO_RESPONSE_CODE);
+            curl_multi_remove_handle($multi, $curl);
+        }
+        curl_multi_close($multi);
+        sort($statuses);
+        self::assertSame([200, 429, 429, 429, 429, 429, 429, 429], $statuses);
+        self::assertCount(1, $this->rows($name));
+    }
+
     public function testTheHttpDetails(): void
     {
         $table = $this->get('/savescore.php?gid=43', ['Accept-Language: cs-CZ,cs;q=0.9,en;q=0.5']);

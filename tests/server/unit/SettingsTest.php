@@ -55,7 +55,7 @@ final class SettingsTest extends TestCase
         self::assertSame('Europe/Prague', $config->timezone);
         self::assertSame(4096, $config->maxQueryLength);
         self::assertSame(10740, $config->maxScore);
-        self::assertSame('FULL', $config->sqliteSynchronous);
+        self::assertSame('NORMAL', $config->sqliteSynchronous);
         self::assertTrue($config->dbPersistent);
         self::assertSame([32, 64, 600], [$config->ipv4Prefix, $config->ipv6Prefix, $config->maxNewPerHour], 'defaults');
         $grouped = Config::fromEnvironment(['SIXDICE_SERVER_CONFIG' => $file, 'SIXDICE_SERVER_RATE_LIMIT_IPV4_PREFIX' => '24',

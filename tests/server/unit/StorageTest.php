@@ -9,6 +9,7 @@ declare(strict_types=1);
 use PHPUnit\Framework\TestCase;
 use SixDice\Server\Database;
 use SixDice\Server\RateLimit;
+use SixDice\Server\Refusal;
 use SixDice\Server\Schema;
 use SixDice\Server\ScoreTable;
 use SixDice\Server\Submission;
@@ -123,21 +124,174 @@ final class StorageTest extends TestCase
         self::assertSame('a+b@example.cz', $this->table->everything()[1]['email']);
     }
 
+    /** 0 when the client may store one more result now, else the seconds to wait. */
+    private function admit(RateLimit $limit, string $client, int $now): int
+    {
+        $refusal = Database::writing($this->pdo, static fn (): ?Refusal => $limit->admit($client, $now));
+        return $refusal === null ? 0 : $refusal->retryAfter;
+    }
+
     public function testTheRateLimitAdmitsNAnHourPerClient(): void
     {
         $limit = new RateLimit($this->pdo, 3);
         $t = 1_700_000_000;
-        self::assertSame(0, $limit->admit('192.0.2.1', $t));
-        self::assertSame(0, $limit->admit('192.0.2.1', $t + 10));
-        self::assertSame(0, $limit->admit('192.0.2.1', $t + 20));
-        self::assertSame(3600 - 30, $limit->admit('192.0.2.1', $t + 30), 'until the first attempt is an hour old');
-        self::assertSame(3600 - 40, $limit->admit('192.0.2.1', $t + 40), 'a refused attempt does not lengthen the wait');
-        self::assertSame(0, $limit->admit('192.0.2.2', $t + 40), 'another client');
-        self::assertSame(0, $limit->admit('192.0.2.1', $t + 3600), 'an hour after the first');
-        self::assertSame(10, $limit->admit('192.0.2.1', $t + 3600), 'the window slides');
-        self::assertSame(0, (new RateLimit($this->pdo, 0))->admit('192.0.2.1', $t + 3600), '0 switches it off');
+        self::assertSame(0, $this->admit($limit, '192.0.2.1', $t));
+        self::assertSame(0, $this->admit($limit, '192.0.2.1', $t + 10));
+        self::assertSame(0, $this->admit($limit, '192.0.2.1', $t + 20));
+        self::assertSame(3600 - 30, $this->admit($limit, '192.0.2.1', $t + 30), 'until the first attempt is an hour old');
+        self::assertSame(3600 - 40, $this->admit($limit, '192.0.2.1', $t + 40), 'a refused attempt does not lengthen the wait');
+        self::assertSame(0, $this->admit($limit, '192.0.2.2', $t + 40), 'another client');
+        self::assertSame(0, $this->admit($limit, '192.0.2.1', $t + 3600), 'an hour after the first');
+        self::assertSame(10, $this->admit($limit, '192.0.2.1', $t + 3600), 'the window slides');
+        self::assertSame(0, $this->admit(new RateLimit($this->pdo, 0), '192.0.2.1', $t + 3600), '0 switches it off');
         // Old attempts are cleared as new ones arrive.
-        $limit->admit('192.0.2.3', $t + 10_000);
+        $this->admit($limit, '192.0.2.3', $t + 10_000);
         self::assertSame(1, (int) $this->pdo->query('SELECT COUNT(*) FROM submission_attempts')->fetchColumn());
+    }
+
+    public function testASubmissionIsCountedAndStoredTogetherOrNotAtAll(): void
+    {
+        $limit = new RateLimit($this->pdo, 2);
+        $t = 1_700_000_000;
+        $submit = fn (string $name, int $rand, ?callable $admit = null): int|Refusal => $this->table->submit(
+            new Submission($name, 100, '', $rand, md5($name . $rand)), $t, '192.0.2.9',
+            $admit ?? static fn (): ?Refusal => $limit->admit('192.0.2.9', $t),
+        );
+        $first = $submit('a', 1);
+        self::assertIsInt($first);
+        self::assertSame($first, $submit('a', 1), 'a copy is the stored row and is not counted');
+        self::assertIsInt($submit('b', 2));
+        $refused = $submit('c', 3);
+        self::assertInstanceOf(Refusal::class, $refused);
+        self::assertSame(3600, $refused->retryAfter);
+        self::assertSame(2, $this->table->count());
+        self::assertSame(2, (int) $this->pdo->query('SELECT COUNT(*) FROM submission_attempts')->fetchColumn());
+        // A failure after the admission leaves neither the attempt nor the row behind.
+        try {
+            $submit('d', 4, function (): ?Refusal {
+                $this->pdo->exec("INSERT INTO submission_attempts (client, at) VALUES ('192.0.2.10', 1)");
+                throw new RuntimeException('the disk is full');
+            });
+            self::fail('the failure was swallowed');
+        } catch (RuntimeException $failure) {
+            self::assertSame('the disk is full', $failure->getMessage());
+        }
+        self::assertFalse($this->pdo->inTransaction());
+        self::assertSame(2, $this->table->count());
+        self::assertSame(2, (int) $this->pdo->query('SELECT COUNT(*) FROM submission_attempts')->fetchColumn());
+    }
+
+    public function testRanksComeFromTheCountsPerScoreWhateverChangesTheRows(): void
+    {
+        $ids = [];
+        foreach ([300, 700, 300, 500, 700, 300] as $i => $score) {
+            $ids[] = $this->store("r$i", $score, $i);
+        }
+        $ranks = static fn (ScoreTable $table): array => array_map(
+            static fn (int $id): ?int => $table->rowWithRank($id)['rank'] ?? null, $ids);
+        // By score, the earlier first: 700 (1, 4), 500 (3), 300 (0, 2, 5).
+        self::assertSame([4, 1, 5, 3, 2, 6], $ranks($this->table));
+        $this->table->delete($ids[1]);
+        self::assertSame([3, null, 4, 2, 1, 5], $ranks($this->table));
+        // The operator's own SQL is counted too.
+        $this->pdo->exec('UPDATE scores SET score = 800 WHERE id = ' . $ids[5]);
+        self::assertSame([4, null, 5, 3, 2, 1], $ranks($this->table));
+        // A hidden row leaves the ranks and comes back into them.
+        $this->table->setHidden($ids[4], true);
+        self::assertSame([3, null, 4, 2, null, 1], $ranks($this->table));
+        $this->pdo->exec('UPDATE scores SET score = 900 WHERE id = ' . $ids[4]);
+        self::assertSame([3, null, 4, 2, null, 1], $ranks($this->table), 'a hidden row changed stays out');
+        $this->table->setHidden($ids[4], false);
+        self::assertSame([4, null, 5, 3, 1, 2], $ranks($this->table));
+        $this->table->setHidden($ids[4], true);
+        $this->table->delete($ids[4]);
+        self::assertSame([3, null, 4, 2, null, 1], $ranks($this->table), 'a hidden row deleted');
+        $counts = $this->pdo->query('SELECT score, total FROM score_counts WHERE total > 0 ORDER BY score')
+            ->fetchAll(PDO::FETCH_KEY_PAIR);
+        self::assertEquals([300 => 2, 500 => 1, 800 => 1], $counts);
+        foreach ($this->table->top() as $row) {
+            self::assertSame($row['rank'], $this->table->rowWithRank($row['id'])['rank'], 'the page and the rank agree');
+        }
+    }
+
+    public function testAKeptSqliteConnectionIsPreparedOnceAndLeftForAnotherFile(): void
+    {
+        if (!Database::isSqlite($this->pdo)) {
+            self::markTestSkipped('a SQLite matter');
+        }
+        $config = TestDatabase::config();
+        Database::open($config); // creates the file; from now on the connection is kept
+        Database::open($config)->exec('PRAGMA synchronous = OFF');
+        // The next request's connection is the same one, not set up again.
+        self::assertSame(0, (int) Database::open($config)->query('PRAGMA synchronous')->fetchColumn());
+        // A file restored from a copy is a new file: a new connection, prepared.
+        $file = substr($config->dsn, strlen('sqlite:'));
+        (new ScoreTable(Database::open($config)))->record(new Submission('before', 1, '', 1, md5('before')), 1);
+        foreach (['', '-wal', '-shm'] as $suffix) {
+            @unlink($file . $suffix);
+        }
+        $fresh = Database::open($config);
+        self::assertSame(1, (int) $fresh->query('PRAGMA synchronous')->fetchColumn(), 'NORMAL');
+        self::assertSame(Schema::latestVersion(), Schema::currentVersion($fresh));
+        self::assertSame(0, (new ScoreTable($fresh))->count());
+        $id = (new ScoreTable($fresh))->record(new Submission('after', 5, '', 5, md5('after')), 1);
+        self::assertSame('after', (new ScoreTable(Database::open($config)))->rowWithRank($id)['player']);
+    }
+
+    public function testTheFirstResultAfterAQuietSecondIsInTheDatabaseFileBeforeItIsAnswered(): void
+    {
+        if (!Database::isSqlite($this->pdo)) {
+            self::markTestSkipped('a SQLite matter');
+        }
+        $config = TestDatabase::config();
+        $file = substr($config->dsn, strlen('sqlite:'));
+        $table = new ScoreTable(Database::open($config));
+        $admitAll = static fn (): ?Refusal => null;
+        // What a power cut leaves: the database file without its write-ahead log.
+        $afterPowerCut = static function () use ($file): array {
+            copy($file, "$file.copy");
+            $names = (new PDO("sqlite:$file.copy"))->query('SELECT player FROM scores ORDER BY id')->fetchAll(PDO::FETCH_COLUMN);
+            unlink("$file.copy");
+            return $names;
+        };
+        touch("$file-flushed", time() - 5);
+        $table->submit(new Submission('quiet', 1, '', 1, md5('quiet')), 1, '', $admitAll);
+        self::assertSame(['quiet'], $afterPowerCut());
+        // Within the same second the results only reach the log, and the next flush takes them.
+        touch("$file-flushed", time() + 60);
+        $table->submit(new Submission('busy', 2, '', 2, md5('busy')), 2, '', $admitAll);
+        self::assertSame(['quiet'], $afterPowerCut());
+        self::assertSame(2, $table->count(), 'committed all the same');
+        touch("$file-flushed", time() - 1);
+        $table->submit(new Submission('next', 3, '', 3, md5('next')), 3, '', $admitAll);
+        self::assertSame(['quiet', 'busy', 'next'], $afterPowerCut());
+        // The log does not grow without end: after a flush the next writer starts it over.
+        self::assertLessThan(200_000, filesize("$file-wal"));
+    }
+
+    public function testWritersTakeTurnsAndEveryOneIsStored(): void
+    {
+        if (!Database::isSqlite($this->pdo)) {
+            self::markTestSkipped('a SQLite matter');
+        }
+        $config = TestDatabase::config();
+        Database::open($config);
+        $file = substr($config->dsn, strlen('sqlite:'));
+        $code = 'require $argv[1]; $c = new SixDice\\Server\\Config(dsn: "sqlite:" . $argv[2]);'
+            . '$t = new SixDice\\Server\\ScoreTable(SixDice\\Server\\Database::open($c));'
+            . 'for ($i = 0; $i < 200; ++$i) { $t->submit(new SixDice\\Server\\Submission("w$argv[3]", $i, "", $i, md5("w$argv[3]")), 1, "", fn () => null); }';
+        $workers = [];
+        for ($w = 0; $w < 6; ++$w) {
+            $workers[$w] = proc_open([PHP_BINARY, '-r', $code, __DIR__ . '/../../../server/src/autoload.php', $file, (string) $w],
+                [1 => ['pipe', 'w'], 2 => ['pipe', 'w']], $pipes[$w]);
+        }
+        foreach ($workers as $w => $worker) {
+            $out = stream_get_contents($pipes[$w][1]) . stream_get_contents($pipes[$w][2]);
+            self::assertSame(0, proc_close($worker), $out);
+        }
+        $pdo = Database::open($config);
+        self::assertSame(1200, (int) $pdo->query('SELECT COUNT(*) FROM scores')->fetchColumn());
+        self::assertSame('ok', $pdo->query('PRAGMA integrity_check')->fetchColumn());
+        self::assertSame(1200, (int) $pdo->query('SELECT SUM(total) FROM score_counts')->fetchColumn());
     }
 }
