@@ -134,7 +134,7 @@ final class Application
             return new Refusal(Reason::NetworkBanned);
         }
         $ceiling = new GlobalCeiling($pdo, $config->maxNewPerHour);
-        $wait = $ceiling->wait($now);
+        $wait = $counting ? $ceiling->admit($now) : $ceiling->wait($now);
         if ($wait > 0) {
             if ($counting) {
                 $ceiling->noteReached($now);

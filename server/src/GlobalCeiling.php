@@ -19,6 +19,28 @@ final class GlobalCeiling
     {
     }
 
+    /** Within this many rows of the ceiling, PostgreSQL writers take turns (see admit). */
+    public const NEAR = 256;
+
+    /**
+     * Inside the write transaction that stores the row: 0 when it fits, else the seconds to wait.
+     * SQLite lets one writer in at a time anyway. PostgreSQL writers run side by side, and two
+     * could take the last place together; so once the hour's rows come within NEAR of the ceiling,
+     * they take turns on a lock held to the end of the transaction, and each counts the rows the
+     * ones before it stored. Below that, fewer than NEAR writers at once cannot reach it.
+     */
+    public function admit(int $now): int
+    {
+        if ($this->perHour <= 0) {
+            return 0;
+        }
+        if (!Database::isSqlite($this->pdo)
+            && ($this->perHour <= self::NEAR || $this->newestInWindow($this->perHour - self::NEAR, $now))) {
+            $this->pdo->query('SELECT pg_advisory_xact_lock(4344, 0)')->closeCursor();
+        }
+        return $this->wait($now);
+    }
+
     /**
      * 0 when one more row fits in the last hour, else the seconds until one does: when the
      * N-th newest row is an hour old, only N - 1 are left in the window. Finding it walks at most
@@ -29,15 +51,29 @@ final class GlobalCeiling
         if ($this->perHour <= 0) {
             return 0;
         }
-        $statement = $this->pdo->prepare('SELECT submitted_at FROM scores ORDER BY submitted_at DESC LIMIT 1 OFFSET ?');
-        $statement->bindValue(1, $this->perHour - 1, PDO::PARAM_INT);
-        $statement->execute();
-        $nth = $statement->fetchColumn();
-        $statement->closeCursor();
-        if ($nth === false || (int) $nth <= $now - self::WINDOW) {
+        $nth = $this->newest($this->perHour);
+        if ($nth === null || $nth <= $now - self::WINDOW) {
             return 0;
         }
-        return max(1, (int) $nth + self::WINDOW - $now);
+        return max(1, $nth + self::WINDOW - $now);
+    }
+
+    /** The time of the n-th newest row (1: the newest), or null when there are fewer rows. */
+    private function newest(int $n): ?int
+    {
+        $statement = $this->pdo->prepare('SELECT submitted_at FROM scores ORDER BY submitted_at DESC LIMIT 1 OFFSET ?');
+        $statement->bindValue(1, $n - 1, PDO::PARAM_INT);
+        $statement->execute();
+        $time = $statement->fetchColumn();
+        $statement->closeCursor();
+        return $time === false ? null : (int) $time;
+    }
+
+    /** True when at least n rows are less than an hour old. */
+    private function newestInWindow(int $n, int $now): bool
+    {
+        $time = $this->newest($n);
+        return $time !== null && $time > $now - self::WINDOW;
     }
 
     /** Logs that the ceiling refuses results, unless that was logged within the last hour. */

@@ -146,7 +146,48 @@ final class ModerationTest extends TestCase
         $this->store('d', 1, self::T - 50);
         $this->store('e', 1, self::T - 10);
         self::assertSame(3500, $ceiling->wait(self::T), 'two over: until three of the five have aged');
+        self::assertSame(3500, $ceiling->admit(self::T), 'the same inside a write');
         self::assertSame(0, (new GlobalCeiling($this->pdo, 0))->wait(self::T), '0 switches it off');
+    }
+
+    public function testPostgresWritersTakeTurnsNearTheCeilingOnly(): void
+    {
+        if (Database::isSqlite($this->pdo)) {
+            self::markTestSkipped('SQLite lets one writer in at a time anyway');
+        }
+        $ceiling = GlobalCeiling::NEAR + 10;
+        for ($i = 0; $i < 9; ++$i) {
+            $this->store("r$i", 1, self::T - 60);
+        }
+        // A second connection of its own, as another PHP worker has.
+        $other = Database::open(new Config(dsn: $this->config->dsn, dbPersistent: false));
+        $other->exec("SET lock_timeout = '300ms'");
+        $first = new GlobalCeiling($this->pdo, $ceiling);
+        $second = new GlobalCeiling($other, $ceiling);
+        // Far below: neither waits for the other.
+        $this->pdo->beginTransaction();
+        $other->beginTransaction();
+        self::assertSame(0, $first->admit(self::T));
+        self::assertSame(0, $second->admit(self::T));
+        $this->pdo->rollBack();
+        $other->rollBack();
+        // Within NEAR of it: the second writer waits until the first one's transaction ends.
+        $this->store('r9', 1, self::T - 60);
+        $this->pdo->beginTransaction();
+        $other->beginTransaction();
+        self::assertSame(0, $first->admit(self::T));
+        try {
+            $second->admit(self::T);
+            self::fail('two writers near the ceiling at once');
+        } catch (PDOException $timeout) {
+            self::assertStringContainsString('lock timeout', $timeout->getMessage());
+        } finally {
+            $other->rollBack();
+        }
+        $this->pdo->commit();
+        $other->beginTransaction();
+        self::assertSame(0, $second->admit(self::T), 'its turn');
+        $other->rollBack();
     }
 
     public function testReachingTheCeilingIsLoggedOnceAnHour(): void
