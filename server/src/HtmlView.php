@@ -102,12 +102,21 @@ final class HtmlView
         $switch = self::e('?' . ($query?->inLanguage($other) ?? 'gid=43&lang=' . $other));
         return '<!DOCTYPE html><html lang="' . $this->language . '"><head><meta charset="utf-8">'
             . '<meta name="viewport" content="width=device-width, initial-scale=1">'
-            . '<meta name="referrer" content="no-referrer"><title>' . self::e($t['title']) . '</title>'
+            . '<meta name="referrer" content="no-referrer"><link rel="icon" href=\'' . self::icon() . '\'>'
+            . '<title>' . self::e($t['title']) . '</title>'
             . '<style>' . self::STYLE . '</style></head><body><div class="wrap"><header>' . self::DIE
             . '<div class="heading"><h1>' . self::e($t['heading']) . '</h1><p class="sub">'
             . self::e($t['subheading']) . '</p></div><a class="plate switch" href="' . $switch . '" hreflang="'
             . $other . '" lang="' . $other . '">' . self::e($t['switch']) . '</a></header><main>' . $body
             . '</main></div></body></html>';
+    }
+
+    /** The page's die as the tab's icon, inside the page: no request for /favicon.ico. */
+    private static function icon(): string
+    {
+        $svg = str_replace(['<svg class="die"', ' aria-hidden="true"'], ['<svg xmlns="http://www.w3.org/2000/svg"', ''], self::DIE);
+        // In single quotes, so the SVG's own double quotes stay as they are.
+        return 'data:image/svg+xml,' . strtr($svg, ['#' => '%23', '<' => '%3C', '>' => '%3E', '%' => '%25']);
     }
 
     private static function e(string $text): string

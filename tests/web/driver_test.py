@@ -100,6 +100,12 @@ class InTheBrowser(unittest.TestCase):
         table.wait("document.readyState === 'complete'")
         self.assertEqual(table.url, self.server.base + "/savescore.php?gid=43&lang=en")
         self.assertEqual(table.evaluate("document.getElementById('play').getAttribute('href')"), "/play/?lang=EN")
+        # The table's icon is inside the page, so no tab asks the server for /favicon.ico.
+        self.assertTrue(table.evaluate("document.querySelector('link[rel=icon]').href"
+                                       ".startsWith('data:image/svg+xml,')"))
+        self.assertTrue(table.evaluate("(async () => { const i = new Image();"
+                                       " i.src = document.querySelector('link[rel=icon]').href;"
+                                       " await i.decode(); return i.naturalWidth > 0; })()", await_promise=True))
         table.close()
         self.assertEqual(self.browser.problems(), [])
 

@@ -92,6 +92,30 @@ class Staging(unittest.TestCase):
         self.assertRegex(document, r'<link rel="stylesheet" href="pravidla\.[0-9a-f]{16}\.css">')
         self.assertNotIn("<style", document)
 
+    def test_the_site_icon_is_linked_only_where_the_page_names_none(self):
+        icon = os.path.join(HERE, "..", "..", "assets", "art", "icon.svg")
+        result = subprocess.run([STAGE, "--quiet", "--icon", icon, self.source, self.dest], capture_output=True,
+                                text=True)
+        self.assertEqual(result.returncode, 0, result.stderr)
+        page = self.served("index.html").decode()
+        self.assertEqual(len(re.findall(r'rel="icon"', page)), 1)
+        self.assertFalse([n for n in os.listdir(self.dest) if re.match(r"icon\.[0-9a-f]{16}\.svg", n)])
+        path = os.path.join(self.source, "index.html")
+        with open(path) as f:
+            text = f.read()
+        with open(path, "w") as f:
+            f.write(re.sub(r'<link rel="icon"[^>]*>\n', "", text))
+        result = subprocess.run([STAGE, "--quiet", "--icon", icon, self.source, self.dest], capture_output=True,
+                                text=True)
+        self.assertEqual(result.returncode, 0, result.stderr)
+        page = self.served("index.html").decode()
+        link = re.search(r'<link rel="icon" href="(icon\.[0-9a-f]{16}\.svg)" type="image/svg\+xml">\n</head>', page)
+        self.assertIsNotNone(link, page)
+        self.assertEqual(self.served(link.group(1)), slurp(icon))
+        result = subprocess.run([STAGE, "--quiet", "--icon", path, self.source, self.dest], capture_output=True,
+                                text=True)
+        self.assertEqual((result.returncode, "an icon is" in result.stderr), (1, True))
+
     def test_copies_decode_to_their_files_and_only_where_they_help(self):
         manifest = self.stage()
         for root, _, files in os.walk(self.dest):
