@@ -35,11 +35,23 @@ final class OperatorToolTest extends TestCase
             [1 => ['pipe', 'w'], 2 => ['pipe', 'w']],
             $pipes,
             null,
-            ['SIXDICE_SERVER_DSN' => $this->config->dsn, 'PATH' => getenv('PATH') ?: '/usr/bin:/bin'],
+            // Only these settings: an empty settings file keeps out one installed on this machine.
+            ['SIXDICE_SERVER_DSN' => $this->config->dsn, 'SIXDICE_SERVER_CONFIG' => self::emptySettings(),
+                'PATH' => getenv('PATH') ?: '/usr/bin:/bin'],
         );
         $out = stream_get_contents($pipes[1]);
         $err = stream_get_contents($pipes[2]);
         return [proc_close($process), $out, $err];
+    }
+
+    private static function emptySettings(): string
+    {
+        static $file = null;
+        if ($file === null) {
+            $file = tempnam(sys_get_temp_dir(), 'sixdice-settings-');
+            register_shutdown_function(static fn () => @unlink($file));
+        }
+        return $file;
     }
 
     private function store(string $player, int $score, string $email, int $at = 1_700_000_000, string $network = ''): int
