@@ -1,7 +1,8 @@
 <?php
-// At most N new results per client address in any hour. It is asked inside the transaction that
-// stores the result (ScoreTable::submit), so the attempt is counted and the row stored together:
-// concurrent requests of one client take turns and can never pass the limit together.
+// At most N new results per client network (Network::keyOf) in any hour. It is asked inside the
+// transaction that stores the result (ScoreTable::submit), so the attempt is counted and the row
+// stored together: concurrent requests of one client take turns and can never pass the limit
+// together.
 // SPDX-FileCopyrightText: 2026 The Six Dice authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
