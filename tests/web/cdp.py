@@ -432,30 +432,21 @@ class Browser:
             return set(self.targets)
 
     def renderer_pids(self):
-        """Process ids of Chromium's renderer processes (children of the browser process)."""
+        """Process ids of this browser's renderer processes (Chromium writes its whole command line
+        into its first argument, so the line is searched as one)."""
+        mine = f"--user-data-dir={self.profile}".encode()
         pids = []
         for entry in os.listdir("/proc"):
             if not entry.isdigit():
                 continue
             try:
                 with open(f"/proc/{entry}/cmdline", "rb") as f:
-                    command = f.read().split(b"\0")
+                    command = f.read().replace(b"\0", b" ")
             except OSError:
                 continue
-            if b"--type=renderer" in command and self._descends(int(entry)):
+            if b"--type=renderer" in command and mine + b" " in command + b" ":
                 pids.append(int(entry))
         return pids
-
-    def _descends(self, pid):
-        for _ in range(10):
-            try:
-                with open(f"/proc/{pid}/stat") as f:
-                    pid = int(f.read().rsplit(")", 1)[1].split()[1])
-            except OSError:
-                return False
-            if pid == self.process.pid:
-                return True
-        return False
 
     def close(self):
         if getattr(self, "ws", None):

@@ -99,11 +99,12 @@ class Game:
                 self.grab(now)
                 if self.run.pictures(*check[:1], now, *check[1:]) == 0:
                     return
-            except cdp.DriverError:
+            except (cdp.DriverError, Failure):  # the canvas between two layouts
                 pass
             if time.monotonic() > deadline:
                 failed = os.path.join(self.run.shots, f"{self.language}-failed.png")
-                shutil.copy(now, failed)
+                if os.path.exists(now):
+                    shutil.copy(now, failed)
                 raise Failure(f"the canvas never showed {what} (last screenshot: {failed})")
             time.sleep(0.1)
 
