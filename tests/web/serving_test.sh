@@ -144,7 +144,9 @@ check_link() { # check_link BASE yes|no
     return 0
 }
 
+# A hidden file, which must not be served; taken away again at the end.
 touch "$staged/.hidden"
+table_cleanups+=("rm -f '$staged/.hidden'")
 
 where="built-in server"
 server_start SIXDICE_SERVER_GAME_DIR="$staged"
