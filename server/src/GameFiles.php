@@ -138,37 +138,30 @@ final class GameFiles
     }
 
     /**
-     * The preferred encoding of those available, by the Accept-Encoding header's q-values (brotli
-     * first when both weigh the same); null for the file as it is.
+     * The encoding to send of those available, as nginx's gzip_static and brotli_static choose it:
+     * brotli when the request accepts it, else gzip, else the file as it is. An encoding counts as
+     * accepted when it is named with a weight above zero; "*" names none.
      * @param list<string> $available
      */
     public static function chooseEncoding(string $accept, array $available): ?string
     {
-        $weights = [];
+        $accepted = [];
         foreach (explode(',', $accept) as $part) {
             $fields = array_map('trim', explode(';', $part));
-            $name = strtolower($fields[0]);
-            if ($name === '') {
-                continue;
-            }
             $q = 1.0;
             foreach (array_slice($fields, 1) as $parameter) {
                 if (preg_match('/^q\s*=\s*([01](\.\d{0,3})?)$/i', $parameter, $m) === 1) {
                     $q = (float) $m[1];
                 }
             }
-            $weights[$name] = $q;
+            $accepted[strtolower($fields[0])] = $q > 0;
         }
-        $best = null;
-        $bestWeight = 0.0;
-        foreach ($available as $encoding) {
-            $weight = $weights[$encoding] ?? ($weights['*'] ?? 0.0);
-            if ($weight > $bestWeight) {
-                $best = $encoding;
-                $bestWeight = $weight;
+        foreach (['br', 'gzip'] as $encoding) {
+            if (in_array($encoding, $available, true) && ($accepted[$encoding] ?? false)) {
+                return $encoding;
             }
         }
-        return $best;
+        return null;
     }
 
     /** @param array<string, string> $headers */

@@ -89,6 +89,13 @@ check_serving() {
     body_is "$wasm"
     fetch "$base/play/$wasm"
     expect "wasm encoding (no Accept-Encoding)" "$(header content-encoding)" ""
+    # Weights: zero refuses an encoding; any other accepts it, and brotli goes first.
+    local accept wanted
+    for accept in 'br;q=0, gzip=gzip' 'br;q=0.5, gzip=br' 'gzip;q=0, br=br' 'gzip;q=0=' '*=' 'BR=br'; do
+        wanted=${accept##*=}
+        fetch -H "Accept-Encoding: ${accept%=*}" "$base/play/$wasm"
+        expect "wasm encoding ($accept)" "$(header content-encoding)" "$wanted"
+    done
 
     fetch -H 'Accept-Encoding: br' "$base/play/$script"
     expect "script type" "$(header content-type)" "text/javascript; charset=utf-8"

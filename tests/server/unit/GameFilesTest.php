@@ -32,20 +32,21 @@ final class GameFilesTest extends TestCase
         exec('rm -rf ' . escapeshellarg($this->folder));
     }
 
-    public function testEncodingFollowsTheWeightsOfAcceptEncoding(): void
+    public function testEncodingIsBrotliWhenAcceptedElseGzipAsNginxChooses(): void
     {
         $both = ['br', 'gzip'];
         $this->assertSame('br', GameFiles::chooseEncoding('gzip, deflate, br', $both));
         $this->assertSame('br', GameFiles::chooseEncoding('BR;q=1.0, GZIP', $both));
-        $this->assertSame('gzip', GameFiles::chooseEncoding('br;q=0.5, gzip', $both));
+        $this->assertSame('br', GameFiles::chooseEncoding('br;q=0.5, gzip', $both));
         $this->assertSame('gzip', GameFiles::chooseEncoding('br;q=0, gzip;q=0.001', $both));
-        $this->assertNull(GameFiles::chooseEncoding('br;q=0, gzip;q=0', $both));
-        $this->assertSame('br', GameFiles::chooseEncoding('*', $both));
-        $this->assertNull(GameFiles::chooseEncoding('*, br;q=0, gzip;q=0', $both));
+        $this->assertSame('gzip', GameFiles::chooseEncoding('gzip , br ; q=0', $both));
+        $this->assertSame('br', GameFiles::chooseEncoding('gzip;q=0, br', $both));
+        $this->assertNull(GameFiles::chooseEncoding('br;q=0, gzip;q=0.000', $both));
+        $this->assertNull(GameFiles::chooseEncoding('*', $both));
         $this->assertNull(GameFiles::chooseEncoding('', $both));
         $this->assertNull(GameFiles::chooseEncoding('identity', $both));
         $this->assertNull(GameFiles::chooseEncoding('br', ['gzip']));
-        $this->assertSame('gzip', GameFiles::chooseEncoding('gzip , br ; q=0.9', $both));
+        $this->assertSame('gzip', GameFiles::chooseEncoding('br, gzip', ['gzip']));
     }
 
     public function testHashedNamesAreKeptForAYearThePageIsRevalidated(): void
