@@ -68,7 +68,7 @@ if ! installed not-installed && [[ -n $(dpkg-query -W -f '${db:Status-Status}' s
     echo "purging what an earlier run left"
     purge
 fi
-table_cleanups+=("installed installed && [[ -e '$mark' ]] && purge")
+table_cleanups+=("[[ -e '$mark' ]] && purge")
 
 echo "== the package"
 cpack --config "$build/CPackConfig.cmake" -D CPACK_COMPONENTS_ALL=server -B "$work/pkg" >"$work/cpack.log" 2>&1 ||
@@ -183,6 +183,10 @@ apt install "$deb"
 grep -qx "timezone = Europe/Prague" "$settings" || fail "reinstalling lost the changed settings"
 [[ $(stat -c '%U:%G %a' "$settings") == "root:www-data 640" ]] || fail "reinstalling changed the settings' owner"
 [[ $(sixdice-table count) == 1 ]] || fail "reinstalling lost the stored result"
+# An administrator who deleted the settings file can still reinstall (dpkg leaves it deleted).
+rm "$settings"
+apt install --reinstall "$deb"
+[[ ! -e $settings ]] || fail "reinstalling brought back a deleted settings file"
 
 echo "== purged: nothing stays"
 apt purge sixdice-server
