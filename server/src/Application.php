@@ -10,6 +10,9 @@ namespace SixDice\Server;
 
 final class Application
 {
+    /** Seconds after which a client should try again when the database failed. */
+    public const DATABASE_RETRY_AFTER = 10;
+
     /**
      * The table's JSON may be read by any web page. Submissions never carry this header, so a
      * page elsewhere cannot read the answer of a submission it made its visitor's browser send.
@@ -168,7 +171,12 @@ final class Application
     private function fail(\Throwable $failure, string $language, bool $json, #[\SensitiveParameter] string $email = ''): Response
     {
         error_log(self::logLine($failure, $email));
-        return $this->refuse(new Refusal(Reason::Unavailable), $language, $json);
+        // A database that is restarting, unreachable, locked, full or read-only is back soon:
+        // the client is told when to try again. Anything else is a fault of the server.
+        $refusal = $failure instanceof \PDOException
+            ? new Refusal(Reason::DatabaseUnavailable, [], self::DATABASE_RETRY_AFTER)
+            : new Refusal(Reason::Unavailable);
+        return $this->refuse($refusal, $language, $json);
     }
 
     /**

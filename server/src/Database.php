@@ -37,7 +37,12 @@ final class Database
             if ($key !== null) {
                 $options[PDO::ATTR_PERSISTENT] = $key;
             }
-        } elseif ($config->dbPersistent) {
+        } else {
+            // Seconds to wait for a PostgreSQL server that does not answer (libpq's
+            // connect_timeout): the request is refused and the worker free again.
+            $options[PDO::ATTR_TIMEOUT] = 5;
+        }
+        if (!$sqlite && $config->dbPersistent) {
             // PDO checks a kept PostgreSQL connection before handing it out and reconnects when
             // the server went away; it rolls back whatever transaction a broken request left open.
             $options[PDO::ATTR_PERSISTENT] = true;

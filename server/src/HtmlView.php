@@ -71,7 +71,7 @@ final class HtmlView
     public function refusal(Refusal $refusal): string
     {
         $t = Texts::of($this->language);
-        $heading = $refusal->reason === Reason::Unavailable ? $t['failed'] : $t['refused'];
+        $heading = in_array($refusal->reason, [Reason::Unavailable, Reason::DatabaseUnavailable], true) ? $t['failed'] : $t['refused'];
         $body = '<section class="panel" id="refusal"><h2>' . self::e($heading) . '</h2><p>'
             . self::e(Texts::reason($this->language, $refusal)) . '</p><p><a class="plate" href="?gid=43&amp;lang='
             . $this->language . '">' . self::e($t['show_table']) . '</a></p></section>';

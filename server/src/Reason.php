@@ -37,6 +37,7 @@ enum Reason: string
     case TableFull = 'table_full';
     case NotFound = 'not_found';
     case Unavailable = 'unavailable';
+    case DatabaseUnavailable = 'database_unavailable';
 
     public function status(): int
     {
@@ -45,7 +46,7 @@ enum Reason: string
             self::QueryTooLong => 414,
             self::RateLimited => 429,
             self::NameBanned, self::NetworkBanned => 403,
-            self::TableFull => 503,
+            self::TableFull, self::DatabaseUnavailable => 503,
             self::NotFound => 404,
             self::Unavailable => 500,
             default => 400,

@@ -57,6 +57,7 @@ final class Texts
                 'table_full' => 'Tabulka za poslední hodinu přijala tolik nových výsledků, kolik za hodinu přijímá. Zkuste to znovu za %d min.',
                 'not_found' => 'Tato stránka neexistuje.',
                 'unavailable' => 'Zkuste to prosím později.',
+                'database_unavailable' => 'Databáze tabulky teď neodpovídá. Zkuste to prosím za chvíli znovu: výsledek poslaný znovu se zapíše jen jednou.',
             ],
         ],
         'en' => [
@@ -106,6 +107,7 @@ final class Texts
                 'table_full' => 'The table has taken as many new results in the last hour as it takes in an hour. Try again in %d min.',
                 'not_found' => 'There is no such page.',
                 'unavailable' => 'Please try again later.',
+                'database_unavailable' => 'The table\'s database is not answering just now. Please try again in a moment: a result sent again is stored once.',
             ],
         ],
     ];

@@ -162,4 +162,31 @@ final class PagesTest extends TestCase
         self::assertStringContainsString('/proc/no-such-folder', (string) file_get_contents($log));
         unlink($log);
     }
+
+    public function testADatabaseThatDoesNotAnswerIsA503WithATimeToTryAgain(): void
+    {
+        $log = tempnam(sys_get_temp_dir(), 'sixdice-log');
+        $previous = ini_set('error_log', $log);
+        $folder = sys_get_temp_dir() . '/sixdice-unopenable-' . getmypid();
+        mkdir("$folder/scores.sqlite", 0700, true); // a folder where the file should be
+        try {
+            $this->config = new Config(dsn: "sqlite:$folder/scores.sqlite");
+            $page = $this->get('gid=43');
+            $submission = $this->get(self::submission('Eva', 100, 9));
+            $json = $this->get('gid=43&format=json');
+        } finally {
+            ini_set('error_log', (string) $previous);
+            rmdir("$folder/scores.sqlite");
+            rmdir($folder);
+        }
+        foreach ([$page, $submission, $json] as $answer) {
+            self::assertSame(503, $answer->status);
+            self::assertSame('10', $answer->headers['Retry-After']);
+        }
+        self::assertStringContainsString('Please try again in a moment', $page->body);
+        self::assertStringContainsString('a result sent again is stored once', $submission->body);
+        self::assertSame('database_unavailable', json_decode($json->body, true)['error']);
+        self::assertStringNotContainsString($folder, $page->body);
+        unlink($log);
+    }
 }
