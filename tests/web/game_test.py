@@ -343,11 +343,12 @@ def play_through(run, browser, server, language):
 
 
 def locate_form(run, shot):
-    """Where the e-mail form's picture (email.bmp) lies in the canvas: the offset at which a patch
-    of its top left corner, which no control covers, matches the screenshot best."""
+    """Where the e-mail form's picture (email.bmp) lies in the canvas: the offset at which its
+    trophy, which no control covers, matches the screenshot exactly."""
     patch = os.path.join(run.work, "form-patch.png")
-    subprocess.run(["convert", os.path.join(run.data, "email.bmp"), "-crop", "40x14+2+2", "+repage", patch],
-                   check=True)
+    px, py = 18, 70
+    subprocess.run(["convert", os.path.join(run.data, "email.bmp"), "-crop", f"30x32+{px}+{py}", "+repage",
+                    patch], check=True)
     result = subprocess.run(["compare", "-metric", "AE", "-subimage-search", shot, patch, "null:"],
                             capture_output=True, text=True)
     # "DIFFERENT_PIXELS (AE) @ X,Y" on standard error
@@ -360,7 +361,7 @@ def locate_form(run, shot):
     if different > 0:
         raise Failure(f"the e-mail form's picture is not in the canvas (best place {x},{y} differs in "
                       f"{different:.0f} pixels)")
-    return x - 2, y - 2
+    return x - px, y - py
 
 
 def check_file_faults(run, browser):
