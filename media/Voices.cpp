@@ -62,7 +62,9 @@ MediaError Voices::Play(int index, bool wait) {
     voices.push_back(channel);
 
     if (wait && !rule.looped) {
-        while (mixer_.IsPlaying(channel))
+        const int bound = rule.lengthMs > 0 ? rule.lengthMs + kWaitSlackMs : -1;
+        for (int waited = 0; mixer_.IsPlaying(channel) && (bound < 0 || waited < bound);
+             waited += kWaitPollMs)
             mixer_.Delay(kWaitPollMs);
     }
     return std::nullopt;

@@ -28,12 +28,17 @@ struct VoiceRule {
     bool playable = false; // false: the entry has no recording that could be prepared
     bool looped = false;
     int maxPlayingCount = 0; // 0 = any number of voices
+    // How long the recording plays; 0 when unknown. A blocking wait never lasts much longer, even
+    // where the output stalls (a browser that holds its audio until the player's first gesture).
+    int lengthMs = 0;
 };
 
 class Voices {
 public:
     // The blocking wait tests the voice this often.
     static constexpr int kWaitPollMs = 10;
+    // How much longer than its recording a blocking wait may last at most.
+    static constexpr int kWaitSlackMs = 500;
 
     explicit Voices(MixerBackend& mixer) : mixer_(mixer) {}
 

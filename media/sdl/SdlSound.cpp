@@ -7,9 +7,28 @@
 
 #include "media/WaveImage.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <limits>
 
 namespace sixdice::media::sdl {
+namespace {
+
+// How long a prepared chunk plays in the mixer's output format (0 when the output is closed).
+int ChunkLengthMs(const Mix_Chunk& chunk) {
+    int rate = 0;
+    Uint16 format = 0;
+    int channels = 0;
+    if (Mix_QuerySpec(&rate, &format, &channels) == 0 || rate <= 0 || channels <= 0)
+        return 0;
+    const std::uint64_t frameBytes = std::uint64_t(SDL_AUDIO_BITSIZE(format) / 8) * channels;
+    if (frameBytes == 0)
+        return 0;
+    const std::uint64_t ms = std::uint64_t(chunk.alen) / frameBytes * 1000 / std::uint64_t(rate);
+    return static_cast<int>(std::min<std::uint64_t>(ms, std::numeric_limits<int>::max()));
+}
+
+} // namespace
 
 int SdlMixerBackend::Start(int sound, bool looped) {
     Mix_Chunk* chunk = chunks_.at(std::size_t(sound));
@@ -74,7 +93,8 @@ MediaError SdlSound::SetSoundList(const SoundList& list) {
                           (rw ? SdlErrorText() : std::string("the recording is too large"));
             }
         }
-        rules.push_back({chunk != nullptr, entry.looped, std::max(0, entry.maxPlayingCount)});
+        rules.push_back({chunk != nullptr, entry.looped, std::max(0, entry.maxPlayingCount),
+                         chunk ? ChunkLengthMs(*chunk) : 0});
         raw.push_back(chunk.get());
         chunks_.push_back(std::move(chunk));
     }

@@ -136,6 +136,22 @@ TEST(Voices, WaitPollsEveryTenMillisecondsUntilTheVoiceStops) {
     EXPECT_EQ(voices.Sounding(0), 0);
 }
 
+TEST(Voices, AWaitEndsSoonAfterTheRecordingsLengthWhenTheOutputStalls) {
+    // The mixer says the voice sounds for ever, as a held audio output would.
+    RecordedMixer mixer(std::map<int, int>{{0, 1'000'000}});
+    Voices voices(mixer);
+    voices.SetRules({{true, false, 0, 120}});
+    EXPECT_FALSE(voices.Play(0, true));
+    EXPECT_EQ(mixer.now, 120 + Voices::kWaitSlackMs);
+
+    // Unknown length: the wait follows the voice alone.
+    RecordedMixer plain(std::map<int, int>{{0, 700}});
+    Voices unknown(plain);
+    unknown.SetRules({{true, false, 0, 0}});
+    EXPECT_FALSE(unknown.Play(0, true));
+    EXPECT_EQ(plain.now, 700);
+}
+
 TEST(Voices, WaitFollowsTheRestartedVoice) {
     RecordedMixer mixer({{0, 500}, {1, 200}, {2, 500}});
     Voices voices(mixer);
