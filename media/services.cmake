@@ -39,15 +39,26 @@ if(SIXDICE_WITH_SDL AND TARGET sixdice_listfile)
     find_package(SDL2_mixer REQUIRED)
     find_package(SDL2_ttf REQUIRED)
     find_package(Fontconfig REQUIRED)
+    # The wait for events: SDL's own on the desktop, the page's event loop in the browser. Forms:
+    # windows of their own on the desktop, layers inside the one canvas in the browser.
+    if(EMSCRIPTEN)
+        set(event_wait "${CMAKE_SOURCE_DIR}/platform/web/EventWait.cpp")
+        set(form_window "${CMAKE_SOURCE_DIR}/platform/web/FormWindow.cpp")
+    else()
+        set(event_wait "${CMAKE_CURRENT_LIST_DIR}/sdl/EventWait.cpp")
+        set(form_window "${CMAKE_CURRENT_LIST_DIR}/sdl/SdlFormWindow.cpp")
+    endif()
     sixdice_library(sixdice_media_sdl
         SOURCES
             ${CMAKE_CURRENT_LIST_DIR}/sdl/FontCache.cpp
+            ${event_wait}
             ${CMAKE_CURRENT_LIST_DIR}/sdl/FontLocator.cpp
             ${CMAKE_CURRENT_LIST_DIR}/sdl/SdlDesktop.cpp
             ${CMAKE_CURRENT_LIST_DIR}/sdl/SdlDialog.cpp
             ${CMAKE_CURRENT_LIST_DIR}/sdl/SdlErrorBox.cpp
             ${CMAKE_CURRENT_LIST_DIR}/sdl/SdlEvents.cpp
-            ${CMAKE_CURRENT_LIST_DIR}/sdl/SdlFormWindow.cpp
+            ${form_window}
+            ${CMAKE_CURRENT_LIST_DIR}/sdl/FormLayers.cpp
             ${CMAKE_CURRENT_LIST_DIR}/sdl/SdlGraphics.cpp
             ${CMAKE_CURRENT_LIST_DIR}/sdl/SdlHandles.cpp
             ${CMAKE_CURRENT_LIST_DIR}/sdl/SdlMusic.cpp

@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/sdl/SdlErrorBox.h"
 
+#include "media/sdl/EventWait.h"
 #include "media/sdl/SdlEvents.h"
 #include "media/sdl/SdlFormWindow.h"
 #include "media/widgets/ErrorForm.h"
@@ -14,17 +15,6 @@ namespace {
 
 // The longest sleep between two looks at the queue; SDL wakes at once for any event.
 constexpr int kWaitSliceMs = 1000;
-
-// The desktop's usable area on the owner's display (or the first), for the box's largest size.
-Size UsableScreen(SDL_Window* owner) {
-    int display = owner ? SDL_GetWindowDisplayIndex(owner) : 0;
-    if (display < 0)
-        display = 0;
-    SDL_Rect r{};
-    if (SDL_GetDisplayUsableBounds(display, &r) != 0 && SDL_GetDisplayBounds(display, &r) != 0)
-        return {1024, 768};
-    return {r.w, r.h};
-}
 
 InputEvent WindowEvent(EventKind kind) {
     InputEvent e;
@@ -49,8 +39,7 @@ bool RunErrorBox(const ErrorBoxContext& context, const std::string& message) {
     if (!VideoShowsWindows())
         return false;
     SurfaceCanvas measure(context.fonts);
-    const Size screen = UsableScreen(context.owner);
-    const Size room{screen.width / context.scale, screen.height / context.scale};
+    const Size room = FormWindowRoom(context.owner, context.scale);
     widgets::ErrorForm form(message, measure, room, context.clipboard);
     FormWindowOptions options;
     options.caption = context.title;
@@ -74,7 +63,7 @@ bool RunErrorBox(const ErrorBoxContext& context, const std::string& message) {
     bool quit = false;
     for (bool done = false; !done;) {
         SDL_Event e;
-        if (!SDL_WaitEventTimeout(&e, kWaitSliceMs))
+        if (!WaitForSdlEvent(e, kWaitSliceMs))
             continue;
         if (e.type == SDL_QUIT) {
             quit = true;

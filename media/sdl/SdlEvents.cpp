@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/sdl/SdlEvents.h"
 
+#include "media/sdl/EventWait.h"
 #include "media/sdl/SdlScale.h"
 
 #include <algorithm>
@@ -85,10 +86,8 @@ std::optional<EventWindow> SdlEvents::WindowOf(Uint32 windowId) const {
 }
 
 bool SdlEvents::NextSdlEvent(SDL_Event& e, int milliseconds) {
-    if (milliseconds <= 0)
-        return SDL_PollEvent(&e) != 0;
-    if (!headless_)
-        return SDL_WaitEventTimeout(&e, milliseconds) != 0;
+    if (milliseconds <= 0 || !headless_)
+        return WaitForSdlEvent(e, milliseconds);
     // The dummy video driver cannot block on its queue, and SDL would poll it every millisecond.
     // Nothing from outside reaches a headless window but a quit signal, which interrupts the
     // sleep, so the wait sleeps through to its deadline.

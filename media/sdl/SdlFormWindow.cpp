@@ -39,6 +39,19 @@ SdlFormWindow::SdlFormWindow(const FormWindowOptions& options, FontCache& fonts)
     canvas_.SetTarget(surface_.get());
 }
 
+SdlFormWindow::~SdlFormWindow() = default;
+
+Size FormWindowRoom(SDL_Window* owner, int scale) {
+    int display = owner ? SDL_GetWindowDisplayIndex(owner) : 0;
+    if (display < 0)
+        display = 0;
+    SDL_Rect r{};
+    Size screen{1024, 768};
+    if (SDL_GetDisplayUsableBounds(display, &r) == 0 || SDL_GetDisplayBounds(display, &r) == 0)
+        screen = {r.w, r.h};
+    return {screen.width / scale, screen.height / scale};
+}
+
 void SdlFormWindow::Present() {
     if (!failure_.empty())
         return;

@@ -25,10 +25,17 @@ struct FormWindowOptions {
     int scale = 1;
 };
 
+// The largest client area, in drawn pixels, that a form shown at `scale` for `owner` (or alone)
+// can have whole on the screen.
+Size FormWindowRoom(SDL_Window* owner, int scale);
+
 // The SDL window with its own surface, canvas and presenter, hidden until the first Present.
 class SdlFormWindow {
 public:
     SdlFormWindow(const FormWindowOptions& options, FontCache& fonts);
+    ~SdlFormWindow();
+    SdlFormWindow(const SdlFormWindow&) = delete;
+    SdlFormWindow& operator=(const SdlFormWindow&) = delete;
     // Empty when the window is ready, else the failure's text.
     const std::string& Failure() const { return failure_; }
 
@@ -49,7 +56,7 @@ private:
     std::unique_ptr<SdlPresenter> presenter_;
     SdlPtr<SDL_Surface> surface_;
     SurfaceCanvas canvas_;
-    SDL_Window* owner_;
+    [[maybe_unused]] SDL_Window* owner_; // unused where forms are layers of the main window
     Size client_;
     Uint32 id_ = 0;
     bool shown_ = false;

@@ -4,6 +4,7 @@
 #include "media/sdl/SdlGraphics.h"
 
 #include "media/ColourKey.h"
+#include "media/sdl/FormLayers.h"
 
 #include <cstring>
 
@@ -28,6 +29,15 @@ SdlGraphics::SdlGraphics(SDL_Window* window, Size size, bool headless, bool soft
     overlayCanvas_.SetTarget(frame_.get());
     if (!presenter_.Prepare(size))
         failure_ = "Cannot create the window texture: " + SdlErrorText();
+    // Forms drawn inside this window (where the display has no others) show over its frame.
+    FormLayers::Instance().SetHost([this] { ShowFrame(); },
+                                   [this] {
+                                       return Size{surface_->w, surface_->h};
+                                   });
+}
+
+SdlGraphics::~SdlGraphics() {
+    FormLayers::Instance().ClearHost();
 }
 
 void SdlGraphics::SetImageList(const ImageList& list) {
@@ -110,11 +120,20 @@ Size SdlGraphics::CanvasSize() const {
 
 void SdlGraphics::Present() {
     ++presents_;
+    ShowFrame();
+}
+
+void SdlGraphics::ShowFrame() {
+    if (!surface_ || !frame_)
+        return;
     SDL_Surface* shown = surface_.get();
-    if (overlay_) {
+    const FormLayers& layers = FormLayers::Instance();
+    if (overlay_ || layers.AnyShown()) {
         std::memcpy(frame_->pixels, surface_->pixels, std::size_t(surface_->pitch) * surface_->h);
         overlayCanvas_.ClearClip();
-        overlay_(overlayCanvas_);
+        if (overlay_)
+            overlay_(overlayCanvas_);
+        layers.Compose(overlayCanvas_, *frame_);
         overlayCanvas_.ClearClip();
         shown = frame_.get();
     }

@@ -20,6 +20,9 @@ public:
     // software when nothing better exists) and a surface of the given size. In headless mode a
     // present does everything but the final flip.
     SdlGraphics(SDL_Window* window, Size size, bool headless, bool softwareRenderer = false);
+    ~SdlGraphics() override;
+    SdlGraphics(const SdlGraphics&) = delete;
+    SdlGraphics& operator=(const SdlGraphics&) = delete;
     // Whether the renderer was asked to be the software one (second windows take the same).
     bool SoftwareRenderer() const { return softwareRenderer_; }
     // The opened fonts, shared with the second windows.
@@ -55,6 +58,9 @@ public:
     void RaiseRestore();
 
 private:
+    // Shows the surface with the controls and any forms drawn inside the window over it.
+    void ShowFrame();
+
     struct Prepared {
         SdlPtr<SDL_Surface> surface; // null: the entry draws nothing
         std::vector<PatternRect> patterns;
