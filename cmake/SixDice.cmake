@@ -41,6 +41,11 @@ function(sixdice_test name)
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gtest_main GTest::gmock)
     sixdice_warnings(${name})
+    if(EMSCRIPTEN)
+        # Under node, on the machine's own files (the tests make and read real files).
+        target_link_options(${name} PRIVATE -sNODERAWFS=1 -sENVIRONMENT=node
+                            -sALLOW_MEMORY_GROWTH=1 -sEXIT_RUNTIME=1 -sSTACK_SIZE=4194304)
+    endif()
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120)
 endfunction()
 

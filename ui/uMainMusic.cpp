@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Six Dice authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/listfile/RegularFile.h"
+#include "platform/DataFiles.h"
 #include "ui/MusicPath.h"
 #include "ui/StartupMessages.h"
 #include "ui/uMain.h"
@@ -14,6 +15,7 @@ void Tmain::StartMusic(const std::string& settingsLine) {
     }
     media::MediaPlayer& player = services_.music();
     const std::string path = MusicPath(settingsLine);
+    platform::AwaitDataFiles({path});
     player.SetFileName(path);
     auto failure = player.Open();
     if (!failure && (failure = player.Play())) {

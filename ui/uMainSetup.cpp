@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/listfile/BmpFile.h"
 #include "media/listfile/ListFile.h"
+#include "platform/DataFiles.h"
 #include "ui/Catalogue.h"
 #include "ui/StartupMessages.h"
 #include "ui/uMain.h"
@@ -43,6 +44,7 @@ std::optional<std::string> Tmain::FormCreate() {
     }
     // 4. The sound list; a recording the output cannot convert stays silent.
     media::SoundList sounds;
+    platform::AwaitDataFiles({SoundFileName});
     if (auto failure = media::LoadSoundList(SoundFileName, sounds)) {
         return ListFileMessage(SoundFileName, GameFile::Sounds, *failure);
     }
@@ -66,6 +68,8 @@ std::optional<std::string> Tmain::FormCreate() {
 std::optional<std::string> Tmain::LoadLanguage(Language language) {
     const std::string fileName(GraphicsFileName(language));
     media::ImageList images;
+    // The flag's click waits here for the other language's pictures where they must be fetched.
+    platform::AwaitDataFiles({fileName});
     if (auto failure = media::LoadImageList(fileName, images)) {
         return ListFileMessage(fileName, GameFile::Graphics, *failure);
     }
@@ -90,6 +94,7 @@ void Tmain::DXDrawRestoreSurface() {
 
 media::Picture Tmain::LoadEmailPicture() {
     media::Picture picture;
+    platform::AwaitDataFiles({EmailPictureFileName});
     if (auto failure = media::LoadBmpFile(EmailPictureFileName, picture)) {
         services_.messageBox().ShowError(
             ListFileMessage(EmailPictureFileName, GameFile::Picture, *failure));

@@ -1,0 +1,20 @@
+// Fonts in the browser build: no fonts are installed; the files the game ships are fetched with
+// the data files into the working folder.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/FontFiles.h"
+
+#include <filesystem>
+
+namespace sixdice::platform {
+
+std::string InstalledFontFile(const std::string&, const std::vector<std::string>& shippedFiles) {
+    for (const std::string& name : shippedFiles) {
+        std::error_code ec;
+        if (std::filesystem::is_regular_file(name, ec))
+            return name;
+    }
+    return {};
+}
+
+} // namespace sixdice::platform

@@ -1,0 +1,106 @@
+// sixdice in the browser: the page hands over its address and the browser's languages; the data
+// files are fetched with a loading bar, then the game runs on the canvas until its farewell.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/MessageLoop.h"
+#include "game/Clock.h"
+#include "media/Services.h"
+#include "platform/DataFiles.h"
+#include "platform/web/DataFileProgress.h"
+#include "platform/web/LoadingBar.h"
+#include "platform/web/PageChoices.h"
+#include "ui/LanguageTexts.h"
+#include "ui/uMain.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <emscripten.h>
+#include <string>
+#include <vector>
+
+// The page turns into its plain "thanks for playing" state in the game's last language.
+EM_JS(void, sixdice_page_farewell, (const char* language), {
+    if (Module.sixdiceFarewell) {
+        Module.sixdiceFarewell(UTF8ToString(language));
+    }
+});
+
+namespace {
+
+using namespace sixdice;
+
+constexpr const char* kFontFiles[] = {"Lato-Black.ttf", "DejaVuSans-Bold.ttf", "DejaVuSans.ttf"};
+
+std::string GraphicsFile(const std::string& language) {
+    return language == "CZ" ? "grafika_cz.zrk" : "grafika_en.zrk";
+}
+
+std::string Argument(int argc, char** argv, const char* prefix) {
+    const std::size_t length = std::strlen(prefix);
+    for (int i = 1; i < argc; ++i) {
+        if (std::strncmp(argv[i], prefix, length) == 0)
+            return argv[i] + length;
+    }
+    return {};
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const platform::web::PageChoices choices = platform::web::ChoosePageOptions(
+        Argument(argc, argv, "--query="), Argument(argc, argv, "--languages="));
+
+    // The page is served by the on-line table's own server: the table and the submissions are
+    // on the page's origin.
+    const std::string origin = Argument(argc, argv, "--origin=");
+    if (origin.rfind("http://", 0) == 0 || origin.rfind("https://", 0) == 0)
+        setenv("SIXDICE_SCORE_SERVER", origin.c_str(), 1);
+
+    media::ServiceOptions options;
+    options.applicationTitle = std::string(ui::ApplicationTitle);
+    options.caption = std::string(ui::ApplicationTitle);
+    media::ServicesResult started = media::CreateSdlServices(options);
+    if (!started.services) {
+        media::ShowErrorWithoutServices(options.applicationTitle, started.error);
+        return 1;
+    }
+    media::Services& services = *started.services;
+    media::Graphics& graphics = services.graphics();
+    platform::web::SetDataFileProgress(
+        [&graphics](std::uint64_t loaded, std::uint64_t expected, bool first) {
+            platform::web::DrawLoadingBar(graphics, loaded, expected,
+                                          first && graphics.PresentCount() == 0);
+            graphics.Present();
+        });
+
+    // What the first frame needs comes first, with the bar: the settings, the chosen language's
+    // pictures, the sounds and the fonts. The settings file may not change the language the page
+    // chose, so both come in one go.
+    std::vector<std::string> first = {ui::SettingsFileName, GraphicsFile(choices.language),
+                                      "zvuky.zrk"};
+    first.insert(first.end(), std::begin(kFontFiles), std::end(kFontFiles));
+    platform::AwaitDataFiles(first);
+
+    game::SystemClock clock;
+    ui::Tmain tmain(
+        services,
+        [&choices](const std::string& fileName, ui::SettingsLines& lines) {
+            return platform::web::LoadPageSettings(fileName, choices, lines);
+        },
+        clock);
+    if (auto failure = tmain.FormCreate()) {
+        services.messageBox().ShowError(*failure);
+        sixdice_page_farewell(choices.language.c_str());
+        return 1;
+    }
+    services.window().Show();
+    // The other language's pictures and the e-mail form's background come quietly meanwhile.
+    platform::PrefetchDataFiles(
+        {GraphicsFile(choices.language == "CZ" ? "EN" : "CZ"), "email.bmp"});
+    app::RunMessageLoop(tmain, services);
+
+    const bool czech = tmain.CurrentLanguage() == ui::Language::Czech;
+    started.services.reset();
+    sixdice_page_farewell(czech ? "CZ" : "EN");
+    return 0;
+}
