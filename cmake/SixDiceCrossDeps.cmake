@@ -1,0 +1,46 @@
+# Cross builds (Windows, the browser): the libraries the game links come from the dependency
+# builder (tools/cross/build-deps), which builds them from Debian's source packages for the
+# toolchain this build was configured with and caches them outside the build folder. It runs here,
+# at configure time, with its progress on the terminal; a warm cache costs a moment.
+# SIXDICE_DEPS_PREFIX names a prefix to use instead (the builder then does not run).
+# SPDX-FileCopyrightText: 2026 The Six Dice authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+set(SIXDICE_DEPS_PREFIX "" CACHE PATH
+    "Prefix with the cross-built libraries (empty: build them with tools/cross/build-deps)")
+
+get_filename_component(_sixdice_cross_dir "${CMAKE_CURRENT_LIST_DIR}/../tools/cross" ABSOLUTE)
+get_filename_component(_sixdice_target "${CMAKE_TOOLCHAIN_FILE}" NAME_WE)
+
+if(SIXDICE_DEPS_PREFIX)
+    set(_sixdice_deps "${SIXDICE_DEPS_PREFIX}")
+elseif(EXISTS "${_sixdice_cross_dir}/targets/${_sixdice_target}.sh")
+    message(STATUS "Dependencies for ${_sixdice_target}: tools/cross/build-deps")
+    execute_process(
+        COMMAND "${_sixdice_cross_dir}/build-deps" "${CMAKE_TOOLCHAIN_FILE}"
+        OUTPUT_VARIABLE _sixdice_deps
+        OUTPUT_STRIP_TRAILING_WHITESPACE
+        RESULT_VARIABLE _sixdice_result)
+    if(NOT _sixdice_result EQUAL 0)
+        message(FATAL_ERROR "The ${_sixdice_target} dependencies could not be built (see above)")
+    endif()
+    # A changed recipe or builder configures again (and so rebuilds the dependencies).
+    file(GLOB_RECURSE _sixdice_cross_files "${_sixdice_cross_dir}/*")
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${_sixdice_cross_files})
+else()
+    message(FATAL_ERROR "Cross-compiling with ${CMAKE_TOOLCHAIN_FILE}, which the dependency builder "
+                        "does not know (tools/cross/targets/${_sixdice_target}.sh): set "
+                        "SIXDICE_DEPS_PREFIX to a prefix with SDL2, SDL2_mixer and SDL2_ttf")
+endif()
+
+if(NOT EXISTS "${_sixdice_deps}/lib/cmake/SDL2")
+    message(FATAL_ERROR "${_sixdice_deps} holds no SDL2 for ${_sixdice_target}")
+endif()
+message(STATUS "Dependencies for ${_sixdice_target}: ${_sixdice_deps}")
+# The toolchains search only beneath their find roots: the prefix is one of them.
+list(APPEND CMAKE_FIND_ROOT_PATH "${_sixdice_deps}")
+list(APPEND CMAKE_PREFIX_PATH "${_sixdice_deps}")
+# pkg-config sees the target's libraries, never the build machine's.
+set(ENV{PKG_CONFIG_LIBDIR} "${_sixdice_deps}/lib/pkgconfig")
+set(ENV{PKG_CONFIG_PATH} "")
+set(SIXDICE_DEPS_DIR "${_sixdice_deps}" CACHE INTERNAL "Prefix of the cross-built libraries in use")
