@@ -2,7 +2,9 @@
 # builder (tools/cross/build-deps), which builds them from Debian's source packages for the
 # toolchain this build was configured with and caches them outside the build folder. It runs here,
 # at configure time, with its progress on the terminal; a warm cache costs a moment.
-# SIXDICE_DEPS_PREFIX names a prefix to use instead (the builder then does not run).
+# SIXDICE_DEPS_PREFIX names a prefix to use instead (the builder then does not run). A toolchain
+# the builder has no recipes for (a cross build for another Linux, say) finds its libraries in
+# its own sysroot, as any cross build would.
 # SPDX-FileCopyrightText: 2026 The Six Dice authors
 # SPDX-License-Identifier: GPL-3.0-or-later
 
@@ -28,9 +30,9 @@ elseif(EXISTS "${_sixdice_cross_dir}/targets/${_sixdice_target}.sh")
     file(GLOB_RECURSE _sixdice_cross_files "${_sixdice_cross_dir}/*")
     set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${_sixdice_cross_files})
 else()
-    message(FATAL_ERROR "Cross-compiling with ${CMAKE_TOOLCHAIN_FILE}, which the dependency builder "
-                        "does not know (tools/cross/targets/${_sixdice_target}.sh): set "
-                        "SIXDICE_DEPS_PREFIX to a prefix with SDL2, SDL2_mixer and SDL2_ttf")
+    message(STATUS "Dependencies for ${_sixdice_target}: from the toolchain's sysroot (the "
+                   "dependency builder has no tools/cross/targets/${_sixdice_target}.sh)")
+    return()
 endif()
 
 if(NOT EXISTS "${_sixdice_deps}/lib/cmake/SDL2")
