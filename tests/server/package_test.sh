@@ -46,6 +46,9 @@ fail() {
     echo "FAIL: $*" >&2
     exit 1
 }
+# apt-get, waiting while another program holds the package database. The package's
+# dependencies come from tools/ensure-packages and what it only recommends is not asked for, so
+# nothing is downloaded.
 apt() {
     DEBIAN_FRONTEND=noninteractive apt-get -q -y -o DPkg::Lock::Timeout=600 "$@" >"$work/apt.log" 2>&1 || {
         cat "$work/apt.log" >&2
@@ -88,7 +91,7 @@ lintian --fail-on error --tag-display-limit 0 "$deb" >"$work/lintian.txt" 2>&1 |
 grep -v "root privileges" "$work/lintian.txt" | sed 's/^/lintian: /' || true
 
 echo "== installed"
-apt install "$deb"
+apt install --no-install-recommends "$deb"
 installed installed || fail "the package is not installed"
 touch "$mark"
 [[ -x /usr/bin/sixdice-table && -f $app/public/savescore.php && -f $app/src/Application.php ]] ||
@@ -179,13 +182,13 @@ installed config-files || fail "the package is not in the removed state"
 [[ ! -e $app && ! -e /usr/bin/sixdice-table ]] || fail "the application outlived its removal"
 [[ -f $settings && -f $pool && -f $site && -f $data/scores.sqlite && -f $access_log ]] ||
     fail "removing the package took settings, data or logs"
-apt install "$deb"
+apt install --no-install-recommends "$deb"
 grep -qx "timezone = Europe/Prague" "$settings" || fail "reinstalling lost the changed settings"
 [[ $(stat -c '%U:%G %a' "$settings") == "root:www-data 640" ]] || fail "reinstalling changed the settings' owner"
 [[ $(sixdice-table count) == 1 ]] || fail "reinstalling lost the stored result"
 # An administrator who deleted the settings file can still reinstall (dpkg leaves it deleted).
 rm "$settings"
-apt install --reinstall "$deb"
+apt install --no-install-recommends --reinstall "$deb"
 [[ ! -e $settings ]] || fail "reinstalling brought back a deleted settings file"
 
 echo "== purged: nothing stays"
