@@ -4,67 +4,16 @@
 #include "app/SettingsFile.h"
 
 #include "media/listfile/RegularFile.h"
+#include "platform/SettingsLocation.h"
+#include "scores/Cp1250.h"
 #include "ui/StartupMessages.h"
 
-#include <cerrno>
-#include <cstdlib>
-#include <iconv.h>
-#include <sys/stat.h>
 #include <vector>
 
 namespace sixdice::app {
-namespace {
-
-// One iconv conversion descriptor for the life of a call; closed on every path.
-class Cp1250Converter {
-public:
-    Cp1250Converter() : cd_(iconv_open("UTF-8", "CP1250")) {}
-    ~Cp1250Converter() {
-        if (valid()) {
-            iconv_close(cd_);
-        }
-    }
-    Cp1250Converter(const Cp1250Converter&) = delete;
-    Cp1250Converter& operator=(const Cp1250Converter&) = delete;
-
-    bool valid() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
-
-    // Converts one byte; false when the code page has no character for it.
-    bool Convert(char byte, std::string& out) {
-        char in[1] = {byte};
-        char buffer[8];
-        char* inPtr = in;
-        std::size_t inLeft = 1;
-        char* outPtr = buffer;
-        std::size_t outLeft = sizeof buffer;
-        if (iconv(cd_, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1)) {
-            iconv(cd_, nullptr, nullptr, nullptr, nullptr);
-            return false;
-        }
-        out.append(buffer, sizeof buffer - outLeft);
-        return true;
-    }
-
-private:
-    iconv_t cd_;
-};
-
-constexpr const char* ReplacementCharacter = "\xEF\xBF\xBD";
-
-} // namespace
 
 std::string DecodeCp1250(std::string_view bytes) {
-    std::string out;
-    out.reserve(bytes.size() * 2);
-    Cp1250Converter converter;
-    for (char byte : bytes) {
-        if (static_cast<unsigned char>(byte) < 0x80) {
-            out += byte; // ASCII is the same in both
-        } else if (!converter.valid() || !converter.Convert(byte, out)) {
-            out += ReplacementCharacter;
-        }
-    }
-    return out;
+    return scores::FromCp1250(bytes);
 }
 
 ui::SettingsLines SplitSettingsText(std::string_view bytes) {
@@ -87,23 +36,14 @@ ui::SettingsLines SplitSettingsText(std::string_view bytes) {
 }
 
 std::string SettingsFilePath(const std::string& fileName) {
-    if (fileName.find('/') != std::string::npos) {
+    if (fileName.find_first_of("/\\") != std::string::npos) {
         return fileName;
     }
-    std::string base;
-    // Only absolute folders count, as the desktop's configuration rules say.
-    if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && config[0] == '/') {
-        base = config;
-    } else if (const char* home = std::getenv("HOME"); home && home[0] == '/') {
-        base = std::string(home) + "/.config";
-    } else {
-        return fileName;
-    }
-    const std::string own = base + "/sixdice/" + fileName;
-    struct stat st {};
-    // Anything by that name counts, even a broken link: the player meant it, and hears about it.
-    if (::lstat(own.c_str(), &st) == 0 || (errno != ENOENT && errno != ENOTDIR)) {
-        return own;
+    const auto own = platform::PerUserSettingsFile(fileName);
+    // The player's own file counts when anything is there to read or report; a place that cannot
+    // even be looked at is as good as no file, and the working folder's file is read instead.
+    if (own && platform::PerUserFileIsThere(*own)) {
+        return *own;
     }
     return fileName;
 }

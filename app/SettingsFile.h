@@ -19,9 +19,12 @@ std::string DecodeCp1250(std::string_view bytes);
 // line without LF still counts when it is not empty.
 ui::SettingsLines SplitSettingsText(std::string_view bytes);
 
-// The settings file to read: the player's own, $XDG_CONFIG_HOME/sixdice/NAME (by default
-// ~/.config/sixdice/NAME), whenever anything by that name exists there, else NAME in the working
-// folder. A name with a folder in it is taken as it stands.
+// The settings file to read: the player's own (platform::PerUserSettingsFile: on Linux
+// $XDG_CONFIG_HOME/sixdice/NAME, by default ~/.config/sixdice/NAME; on Windows
+// %APPDATA%\SixDice\NAME) whenever something by that name is there, even a file that cannot be
+// read, which is then reported; else NAME in the working folder, also when the player's folder
+// cannot be looked at or holds a link that leads nowhere. A name with a folder in it is taken as
+// it stands.
 std::string SettingsFilePath(const std::string& fileName);
 
 // Reads the settings file at `path` (a regular file of at most 4 KB, never written); on failure

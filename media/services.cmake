@@ -9,7 +9,6 @@ sixdice_library(sixdice_media_core
         ${CMAKE_CURRENT_LIST_DIR}/ColourKey.cpp
         ${CMAKE_CURRENT_LIST_DIR}/DisplayScale.cpp
         ${CMAKE_CURRENT_LIST_DIR}/DocumentAddress.cpp
-        ${CMAKE_CURRENT_LIST_DIR}/OutputChoice.cpp
         ${CMAKE_CURRENT_LIST_DIR}/Services.cpp
         ${CMAKE_CURRENT_LIST_DIR}/Voices.cpp
         ${CMAKE_CURRENT_LIST_DIR}/WaveImage.cpp
@@ -33,12 +32,12 @@ if(PNG_FOUND AND TARGET sixdice_listfile)
         DEPS sixdice_media_interfaces PNG::PNG)
 endif()
 
-# The services over SDL2, SDL2_mixer, SDL2_ttf and fontconfig (headless with SIXDICE_HEADLESS=1).
+# The services over SDL2, SDL2_mixer, SDL2_ttf and the platform's desktop services (headless with
+# SIXDICE_HEADLESS=1).
 if(SIXDICE_WITH_SDL AND TARGET sixdice_listfile)
     find_package(SDL2 REQUIRED)
     find_package(SDL2_mixer REQUIRED)
     find_package(SDL2_ttf REQUIRED)
-    find_package(Fontconfig REQUIRED)
     # The wait for events: SDL's own on the desktop, the page's event loop in the browser. Forms:
     # windows of their own on the desktop, layers inside the one canvas in the browser.
     if(EMSCRIPTEN)
@@ -69,8 +68,8 @@ if(SIXDICE_WITH_SDL AND TARGET sixdice_listfile)
             ${CMAKE_CURRENT_LIST_DIR}/sdl/SdlWindow.cpp
             ${CMAKE_CURRENT_LIST_DIR}/sdl/SdlWindowIcon.cpp
             ${CMAKE_CURRENT_LIST_DIR}/sdl/SurfaceCanvas.cpp
-        DEPS sixdice_media_interfaces sixdice_widgets SDL2::SDL2 SDL2_mixer::SDL2_mixer
-             SDL2_ttf::SDL2_ttf Fontconfig::Fontconfig)
+        DEPS sixdice_media_interfaces sixdice_widgets sixdice_platform_media SDL2::SDL2
+             SDL2_mixer::SDL2_mixer SDL2_ttf::SDL2_ttf)
 endif()
 
 # The window icon: the artwork's icon source rendered into a header the build compiles in.

@@ -1,12 +1,10 @@
-// MD5 through OpenSSL's EVP interface, over the code page 1250 bytes of the check input.
+// The check value: MD5 over the code page 1250 bytes of the check input, in hex.
 // SPDX-FileCopyrightText: 2026 The Six Dice authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scores/CheckValue.h"
 
+#include "platform/Md5.h"
 #include "scores/Cp1250.h"
-
-#include <memory>
-#include <openssl/evp.h>
 
 namespace sixdice::scores {
 
@@ -20,21 +18,16 @@ std::string CheckInput(std::string_view bestName, std::int32_t bestValue, std::u
 }
 
 std::string Md5Hex(std::string_view bytes) {
-    const std::unique_ptr<EVP_MD_CTX, decltype(&EVP_MD_CTX_free)> context(EVP_MD_CTX_new(),
-                                                                          &EVP_MD_CTX_free);
-    unsigned char digest[EVP_MAX_MD_SIZE];
-    unsigned int length = 0;
-    if (!context || EVP_DigestInit_ex(context.get(), EVP_md5(), nullptr) != 1 ||
-        EVP_DigestUpdate(context.get(), bytes.data(), bytes.size()) != 1 ||
-        EVP_DigestFinal_ex(context.get(), digest, &length) != 1) {
+    const auto digest = platform::Md5(bytes);
+    if (!digest) {
         return {};
     }
     static constexpr char hex[] = "0123456789abcdef";
     std::string text;
-    text.reserve(2 * length);
-    for (unsigned int i = 0; i < length; ++i) {
-        text.push_back(hex[digest[i] >> 4]);
-        text.push_back(hex[digest[i] & 0x0F]);
+    text.reserve(2 * digest->size());
+    for (const std::uint8_t byte : *digest) {
+        text.push_back(hex[byte >> 4]);
+        text.push_back(hex[byte & 0x0F]);
     }
     return text;
 }

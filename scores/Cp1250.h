@@ -1,4 +1,5 @@
-// Code page 1250 at the edges: the bytes the check value hashes and the address carries.
+// Code page 1250 at the edges: the settings file's bytes, the bytes the check value hashes and
+// the address carries.
 // SPDX-FileCopyrightText: 2026 The Six Dice authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
@@ -14,5 +15,9 @@ std::string ToCp1250(std::string_view utf8);
 
 // True when every character of the UTF-8 text exists in code page 1250.
 bool IsCp1250Representable(std::string_view utf8);
+
+// The UTF-8 text of code page 1250 bytes; the five bytes the code page leaves undefined become
+// U+FFFD, so no byte is silently lost.
+std::string FromCp1250(std::string_view bytes);
 
 } // namespace sixdice::scores

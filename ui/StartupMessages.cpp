@@ -83,7 +83,7 @@ Bilingual WhatIsWrong(const media::FileRefusal& why) {
     case FileProblem::Unreadable:
         break;
     }
-    const std::string reason = std::strerror(why.error);
+    const std::string reason = why.SystemText();
     return {"nelze přečíst (" + reason + ")", "cannot be read (" + reason + ")"};
 }
 

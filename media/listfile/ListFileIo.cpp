@@ -2,11 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Six Dice authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/listfile/ListFile.h"
-
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
-#include <unistd.h>
+#include "platform/RegularFile.h"
 
 namespace sixdice::media {
 
@@ -35,33 +31,13 @@ std::optional<LoadFailure> LoadSoundList(const std::string& fileName, SoundList&
     return Load(fileName, list, [](auto b, SoundList& l) { return ReadSoundList(b, l); });
 }
 
-// Writes beside the target and renames over it, so a reader never sees a half-written or
-// truncated file and a failed write leaves the old file in place.
+// Writes beside the target and puts the new file in its place at once, so a reader never sees a
+// half-written or truncated file and a failed write leaves the old file in place.
 std::optional<std::string> SaveBytes(const std::string& fileName,
                                      std::span<const std::uint8_t> bytes) {
-    const std::string temp = fileName + ".part" + std::to_string(::getpid());
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) {
-        return "Cannot create file " + fileName + ": " + std::strerror(errno);
-    }
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t put = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (put < 0 && errno == EINTR) {
-            continue;
-        }
-        if (put <= 0) {
-            const std::string reason = std::strerror(errno);
-            ::close(fd);
-            ::unlink(temp.c_str());
-            return "Cannot write file " + fileName + ": " + reason;
-        }
-        done += std::size_t(put);
-    }
-    if (::close(fd) != 0 || ::rename(temp.c_str(), fileName.c_str()) != 0) {
-        const std::string reason = std::strerror(errno);
-        ::unlink(temp.c_str());
-        return "Cannot write file " + fileName + ": " + reason;
+    if (auto failure = platform::ReplaceFileWhole(fileName, bytes)) {
+        return std::string(failure->creating ? "Cannot create file " : "Cannot write file ") +
+               fileName + ": " + platform::SystemErrorText(failure->error);
     }
     return std::nullopt;
 }

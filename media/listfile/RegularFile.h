@@ -3,6 +3,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/RegularFile.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -25,32 +27,13 @@ inline constexpr std::uint64_t kMusicFile = 64 * 1024 * 1024;
 inline constexpr std::uint64_t kListingText = 4 * 1024 * 1024;
 } // namespace file_limits
 
-enum class FileProblem {
-    Missing,      // nothing by that name (or a folder on the way is missing)
-    Folder,       // a folder, not a file
-    NamedPipe,    // a FIFO: reading it could wait for ever
-    Device,       // a character or block device such as /dev/zero
-    Socket,       // a socket
-    NoPermission, // the file or a folder on the way may not be read
-    TooLarge,     // larger than its kind may be
-    HeldByWriter, // another program holds it locked for writing
-    BadName,      // an empty name or one holding a NUL byte
-    Unreadable,   // any other failure of the system; `error` says which
-};
-
-// Why a file was not read.
-struct FileRefusal {
-    FileProblem problem = FileProblem::Unreadable;
-    int error = 0;           // errno where the system gave one
-    std::uint64_t size = 0;  // TooLarge: the file's size (at least limit + 1)
-    std::uint64_t limit = 0; // TooLarge: the most its kind may hold
-
-    // In plain English for tools and logs, e.g. "it is a named pipe, not a regular file".
-    std::string Reason() const;
-};
-
-// A size in words: "23 bytes", "4 KB", "64 MB" (1 KB = 1024 bytes), rounded to one decimal.
-std::string SizeInWords(std::uint64_t bytes);
+// Why a file was not read, and how sizes and reasons are worded: the platform's own terms.
+using platform::FileProblem;
+using platform::FileRefusal;
+using platform::InspectRegularFile;
+using platform::OpenRegularFile;
+using platform::ReadHandle;
+using platform::SizeInWords;
 
 // The bytes of a file read whole. Large files go into a buffer of our own that asks for huge
 // pages, because first use of fresh memory one small page at a time can cost more than the whole
@@ -70,46 +53,19 @@ private:
     std::uint8_t* Allocate(std::size_t size);
     void Release();
 
-    void* region_ = nullptr;
-    std::size_t regionSize_ = 0;
+    platform::LargeBlock block_;
     std::vector<std::uint8_t> copy_;
     std::uint8_t* data_ = nullptr;
     std::size_t size_ = 0;
 };
 
-// Looks at a file without opening it: a refusal when it is not a regular file or is larger than
-// `limit`. Used to word a message after another reader failed on it.
-std::optional<FileRefusal> InspectRegularFile(const std::string& path, std::uint64_t limit);
-
 // Reads a whole regular file of at most `limit` bytes. The file is opened without blocking (a
 // named pipe or a device never makes us wait) and checked after opening, so nothing swapped in
 // between the look and the open is read. With `refuseWhileWritten`, a file that another program
 // holds under an exclusive lock is refused, the way the list files are shared with readers only.
+// (InspectRegularFile looks without opening; OpenRegularFile opens for a reader that streams the
+// file itself, such as the music decoder.)
 std::optional<FileRefusal> ReadRegularFile(const std::string& path, std::uint64_t limit,
                                            FileBytes& out, bool refuseWhileWritten = false);
-
-// An open file descriptor, closed when it goes.
-class UniqueFd {
-public:
-    UniqueFd() = default;
-    explicit UniqueFd(int fd) : fd_(fd) {}
-    ~UniqueFd();
-    UniqueFd(UniqueFd&& other) noexcept : fd_(other.release()) {}
-    UniqueFd& operator=(UniqueFd&& other) noexcept;
-    int get() const { return fd_; }
-    int release() {
-        const int fd = fd_;
-        fd_ = -1;
-        return fd;
-    }
-
-private:
-    int fd_ = -1;
-};
-
-// Opens a regular file of at most `limit` bytes for a reader that streams it itself (the music
-// decoder), with the same checks as ReadRegularFile; the descriptor reads in blocking mode.
-std::optional<FileRefusal> OpenRegularFile(const std::string& path, std::uint64_t limit,
-                                           UniqueFd& out);
 
 } // namespace sixdice::media

@@ -1,75 +1,36 @@
-// Font files by face through fontconfig, with an environment override for reproducible tests.
+// Font files by face: pinned files for reproducible tests, otherwise the platform's lookup.
 // SPDX-FileCopyrightText: 2026 The Six Dice authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/sdl/FontLocator.h"
 
+#include "platform/FontFiles.h"
+#include "platform/Utf8Path.h"
+
+#include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <filesystem>
-#include <fontconfig/fontconfig.h>
-#include <strings.h>
 
 namespace sixdice::media::sdl {
 namespace {
 
-struct Candidate {
-    const char* family;
-    const char* style; // nullptr: any style
-};
-
-bool ValueListHas(FcPattern* pattern, const char* object, const char* wanted) {
-    FcChar8* value = nullptr;
-    for (int i = 0; FcPatternGetString(pattern, object, i, &value) == FcResultMatch; ++i) {
-        if (strcasecmp(reinterpret_cast<const char*>(value), wanted) == 0)
-            return true;
-    }
-    return false;
-}
-
-// The file of the best match for family and style, only when the match really is that family
-// (fontconfig otherwise substitutes some other font, which would not be the face asked for).
-std::string MatchExactly(const Candidate& c) {
-    static FcConfig* config = FcInitLoadConfigAndFonts();
-    if (!config)
-        return {};
-    FcPattern* pattern = FcPatternCreate();
-    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(c.family));
-    if (c.style)
-        FcPatternAddString(pattern, FC_STYLE, reinterpret_cast<const FcChar8*>(c.style));
-    FcConfigSubstitute(config, pattern, FcMatchPattern);
-    FcDefaultSubstitute(pattern);
-    FcResult result = FcResultNoMatch;
-    FcPattern* match = FcFontMatch(config, pattern, &result);
-    FcPatternDestroy(pattern);
-    std::string file;
-    if (match && ValueListHas(match, FC_FAMILY, c.family) &&
-        (!c.style || ValueListHas(match, FC_STYLE, c.style))) {
-        FcChar8* path = nullptr;
-        if (FcPatternGetString(match, FC_FILE, 0, &path) == FcResultMatch)
-            file = reinterpret_cast<const char*>(path);
-    }
-    if (match)
-        FcPatternDestroy(match);
-    return file;
-}
-
-std::vector<Candidate> CandidatesFor(const std::string& face) {
-    if (strcasecmp(face.c_str(), "Arial Black") == 0)
-        return {{"Arial Black", nullptr}, {"Lato", "Black"}, {"DejaVu Sans", "Bold"}};
-    if (strcasecmp(face.c_str(), "MS Sans Serif") == 0)
-        return {{"DejaVu Sans", "Book"}, {"DejaVu Sans", nullptr}};
-    if (strcasecmp(face.c_str(), "MS Sans Serif Bold") == 0)
-        return {{"DejaVu Sans", "Bold"}, {"DejaVu Sans", nullptr}};
-    return {{face.c_str(), nullptr}, {"DejaVu Sans", "Book"}, {"DejaVu Sans", nullptr}};
+bool SameFace(const std::string& a, const char* b) {
+    const std::string_view other(b);
+    return a.size() == other.size() &&
+           std::equal(a.begin(), a.end(), other.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
 }
 
 } // namespace
 
 std::vector<std::string> PinnedFontFiles(const std::string& face) {
-    if (strcasecmp(face.c_str(), "Arial Black") == 0)
+    if (SameFace(face, "Arial Black"))
         return {"Lato-Black.ttf", "DejaVuSans-Bold.ttf"};
-    if (strcasecmp(face.c_str(), "MS Sans Serif") == 0)
+    if (SameFace(face, "MS Sans Serif"))
         return {"DejaVuSans.ttf"};
-    if (strcasecmp(face.c_str(), "MS Sans Serif Bold") == 0)
+    if (SameFace(face, "MS Sans Serif Bold"))
         return {"DejaVuSans-Bold.ttf"};
     return {face + ".ttf", "DejaVuSans.ttf"};
 }
@@ -77,19 +38,15 @@ std::vector<std::string> PinnedFontFiles(const std::string& face) {
 std::string LocateFontFile(const std::string& face) {
     if (const char* dir = std::getenv("SIXDICE_FONT_DIR"); dir && *dir) {
         for (const auto& name : PinnedFontFiles(face)) {
-            const std::filesystem::path path = std::filesystem::path(dir) / name;
+            const std::filesystem::path path =
+                platform::PathFromUtf8(dir) / platform::PathFromUtf8(name);
             std::error_code ec;
             if (std::filesystem::is_regular_file(path, ec))
-                return path.string();
+                return platform::Utf8FromPath(path);
         }
         return {};
     }
-    for (const auto& candidate : CandidatesFor(face)) {
-        std::string file = MatchExactly(candidate);
-        if (!file.empty())
-            return file;
-    }
-    return {};
+    return platform::InstalledFontFile(face, PinnedFontFiles(face));
 }
 
 } // namespace sixdice::media::sdl

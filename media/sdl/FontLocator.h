@@ -1,4 +1,4 @@
-// Finding the font file for a face name: pinned files for tests, otherwise fontconfig.
+// Finding the font file for a face name: pinned files for tests, otherwise the system's fonts.
 // SPDX-FileCopyrightText: 2026 The Six Dice authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
@@ -14,9 +14,9 @@ namespace sixdice::media::sdl {
 std::vector<std::string> PinnedFontFiles(const std::string& face);
 
 // The font file for a face: from SIXDICE_FONT_DIR when that is set (and nothing else), otherwise
-// "Arial Black" only when fontconfig has that very family, else Lato Black, then DejaVu Sans Bold;
-// "MS Sans Serif" and unknown faces fall back to DejaVu Sans, "MS Sans Serif Bold" to DejaVu Sans
-// Bold. Empty when nothing was found.
+// what platform::InstalledFontFile finds ("Arial Black" only when the system has that very
+// family, else Lato Black, then DejaVu Sans Bold; "MS Sans Serif" and unknown faces fall back to
+// DejaVu Sans, "MS Sans Serif Bold" to DejaVu Sans Bold). Empty when nothing was found.
 std::string LocateFontFile(const std::string& face);
 
 } // namespace sixdice::media::sdl

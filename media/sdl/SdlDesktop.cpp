@@ -4,7 +4,10 @@
 #include "media/sdl/SdlDesktop.h"
 
 #include "media/DocumentAddress.h"
+#include "platform/Browser.h"
+#include "platform/Utf8Path.h"
 
+#include <cstdio>
 #include <filesystem>
 
 namespace sixdice::media::sdl {
@@ -37,16 +40,16 @@ void SdlPointer::SetShape(PointerShape shape) {
         SDL_SetCursor(cursor);
 }
 
-// The desktop's browser or document viewer decides how its window opens; SDL_OpenURL has no show
-// mode to pass on.
+// The desktop's browser or document viewer decides how its window opens; there is no show mode to
+// pass on.
 void SdlShell::OpenDocument(const std::string& address, ShowMode) {
     if (headless_)
         return;
     std::error_code ec;
-    const std::string folder = std::filesystem::current_path(ec).string();
+    const std::string folder = platform::Utf8FromPath(std::filesystem::current_path(ec));
     const std::string url = DocumentAddress(address, folder);
-    if (SDL_OpenURL(url.c_str()) != 0)
-        ReportSdlError("SDL_OpenURL");
+    if (const auto error = platform::OpenInBrowser(url))
+        std::fprintf(stderr, "sixdice: cannot open %s: %s\n", url.c_str(), error->c_str());
 }
 
 std::string SdlShell::ClipboardText() const {

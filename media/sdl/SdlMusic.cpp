@@ -45,13 +45,13 @@ MediaError SdlMusic::Open() {
         return "Cannot open " + fileName_ + ": there is no audio output";
     // The decoder gets a file we opened and checked ourselves: a regular file within the music
     // limit, so a named pipe or a device never blocks it and nothing is swapped in meanwhile.
-    UniqueFd fd;
-    if (auto refusal = OpenRegularFile(fileName_, file_limits::kMusicFile, fd))
+    ReadHandle handle;
+    if (auto refusal = OpenRegularFile(fileName_, file_limits::kMusicFile, handle))
         return "Cannot open file " + fileName_ + ": " + refusal->Reason();
-    std::FILE* file = ::fdopen(fd.get(), "rb");
+    int error = 0;
+    std::FILE* file = handle.ReleaseToStream(error);
     if (file == nullptr)
-        return "Cannot open file " + fileName_;
-    fd.release(); // the stream owns it now
+        return "Cannot open file " + fileName_ + ": " + platform::SystemErrorText(error);
     SDL_RWops* stream = SDL_RWFromFP(file, SDL_TRUE);
     if (stream == nullptr) {
         std::fclose(file);

@@ -1,10 +1,11 @@
-// The display scale's sources as SDL and the environment give them.
+// The display scale's sources as the player, the environment and the desktop give them.
 // SPDX-FileCopyrightText: 2026 The Six Dice authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/sdl/SdlScale.h"
 
 #include "media/DisplayScale.h"
 #include "media/sdl/SdlHandles.h"
+#include "platform/DesktopScale.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -26,11 +27,9 @@ int ChooseDisplayScale(std::optional<int> option) {
     ScaleSources sources;
     sources.option = option;
     sources.game = Environment("SIXDICE_SCALE");
-    sources.gdk = Environment("GDK_SCALE");
-    float dpi = 0;
-    if (SDL_GetDisplayDPI(0, nullptr, &dpi, nullptr) == 0) {
-        sources.displayDpi = dpi;
-    }
+    const platform::DesktopScale desktop = platform::QueryDesktopScale();
+    sources.gdk = desktop.setting;
+    sources.displayDpi = desktop.dpi;
     SDL_Rect usable{};
     if (SDL_GetDisplayUsableBounds(0, &usable) != 0 && SDL_GetDisplayBounds(0, &usable) != 0) {
         return 1;

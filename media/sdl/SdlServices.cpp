@@ -1,7 +1,6 @@
 // CreateSdlServices: starts SDL and its mixer and fonts, then builds every service on them.
 // SPDX-FileCopyrightText: 2026 The Six Dice authors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "media/OutputChoice.h"
 #include "media/Services.h"
 #include "media/sdl/SdlDesktop.h"
 #include "media/sdl/SdlDialog.h"
@@ -13,6 +12,8 @@
 #include "media/sdl/SdlSound.h"
 #include "media/sdl/SdlWindow.h"
 #include "media/sdl/SdlWindowIcon.h"
+#include "platform/DesktopSession.h"
+#include "platform/OutputGuess.h"
 
 #include <cstdlib>
 
@@ -24,13 +25,13 @@ namespace {
 // SDL, its mixer and its font engine, started in this order and shut down in reverse.
 class SdlSession {
 public:
-    bool Start(bool headless, const OutputFacts& outputs, std::string& error) {
+    bool Start(bool headless, const platform::OutputGuess& outputs, std::string& error) {
         if (headless) {
             SDL_SetHint(SDL_HINT_VIDEODRIVER, "dummy");
             SDL_SetHint(SDL_HINT_AUDIODRIVER, "dummy");
-        } else if (const std::string driver = AudioDriverFor(outputs); !driver.empty()) {
+        } else if (!outputs.audioDriver.empty()) {
             // A normal-priority hint: SDL_AUDIODRIVER in the environment still decides.
-            SDL_SetHint(SDL_HINT_AUDIODRIVER, driver.c_str());
+            SDL_SetHint(SDL_HINT_AUDIODRIVER, outputs.audioDriver.c_str());
         }
         // The game decides itself what a close request does, so SDL must not quit on its own.
         SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
@@ -99,9 +100,9 @@ private:
 // of every present; SDL's software renderer draws the same pixels. SDL_RENDER_DRIVER in the
 // environment still picks a renderer of the user's choice. Sets the hint SDL reads for window
 // surfaces and returns the choice.
-bool ChooseSoftwareRenderer(bool headless, const OutputFacts& outputs) {
+bool ChooseSoftwareRenderer(bool headless, const platform::OutputGuess& outputs) {
     const bool software =
-        headless || (PreferSoftwareRenderer(outputs) && !SDL_GetHint(SDL_HINT_RENDER_DRIVER));
+        headless || (outputs.preferSoftwareRenderer && !SDL_GetHint(SDL_HINT_RENDER_DRIVER));
     if (software)
         SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     return software;
@@ -157,15 +158,10 @@ void ShowErrorWithoutServices(const std::string& title, const std::string& utf8,
         return;
     // SDL's video and the font engine just for the box; where there is no display, standard
     // error is all there is (SDL would otherwise take its invisible "offscreen" driver).
-    const auto set = [](const char* name) {
-        const char* value = std::getenv(name);
-        return value && *value;
-    };
-    if (!set("DISPLAY") && !set("WAYLAND_DISPLAY") && !set("SDL_VIDEODRIVER"))
+    if (!platform::DesktopSessionPresent())
         return;
     PinWindowClass();
-    const bool softwareRenderer =
-        ChooseSoftwareRenderer(false, ProbeOutputs(MachineOutputPlaces()));
+    const bool softwareRenderer = ChooseSoftwareRenderer(false, platform::GuessOutputs());
     if (SDL_Init(SDL_INIT_VIDEO) != 0)
         return;
     if (TTF_Init() == 0) {
@@ -200,7 +196,7 @@ ServicesResult CreateSdlServices(const ServiceOptions& options) {
     SDL_SetHint(SDL_HINT_APP_NAME, options.applicationTitle.c_str());
     if (!options.vsync)
         SDL_SetHint(SDL_HINT_RENDER_VSYNC, "0");
-    const OutputFacts outputs = ProbeOutputs(MachineOutputPlaces());
+    const platform::OutputGuess outputs = platform::GuessOutputs();
     const bool softwareRenderer = ChooseSoftwareRenderer(headless, outputs);
     if (!s->session->Start(headless, outputs, result.error))
         return result;

@@ -1,12 +1,11 @@
-// Window class and icon: the class through SDL's environment settings, the icon from pixels the
-// build rendered from the artwork's icon source.
+// Window class and icon: the class as the platform names it to the desktop, the icon from pixels
+// the build rendered from the artwork's icon source.
 // SPDX-FileCopyrightText: 2026 The Six Dice authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/sdl/SdlWindowIcon.h"
 
 #include "media/sdl/WindowIconPixels.h"
-
-#include <cstdlib>
+#include "platform/DesktopSession.h"
 
 namespace sixdice::media::sdl {
 
@@ -15,8 +14,7 @@ constexpr const char* kWindowClass = "sixdice";
 }
 
 void PinWindowClass() {
-    setenv("SDL_VIDEO_X11_WMCLASS", kWindowClass, 0);
-    setenv("SDL_VIDEO_WAYLAND_WMCLASS", kWindowClass, 0);
+    platform::PinWindowClass(kWindowClass);
 }
 
 void SetWindowIcon(SDL_Window* window) {

@@ -8,7 +8,10 @@
 
 #include <fstream>
 #include <gmock/gmock.h>
+#include <grp.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace sixdice::app {
 namespace {
@@ -194,8 +197,8 @@ TEST_F(UserSettings, ABrokenOwnFileIsReportedWithItsPathNotPassedOver) {
         std::filesystem::remove_all(config_);
         std::filesystem::create_directories(own_.parent_path());
         c.make(own_);
-        if (!std::filesystem::exists(std::filesystem::symlink_status(own_))) {
-            continue; // nothing there: the game's own file is read, as tested above
+        if (!std::filesystem::exists(own_)) {
+            continue; // nothing there, or a link to nowhere: the game's own file is read (below)
         }
         const auto before = folder_.Listing();
         ui::SettingsLines lines;
@@ -212,6 +215,107 @@ TEST_F(UserSettings, ABrokenOwnFileIsReportedWithItsPathNotPassedOver) {
             << c.label;
         EXPECT_EQ(lines.Source(), own_.string()) << c.label;
     }
+}
+
+// A place that cannot even be looked at is no file of the player's: the game's own is read.
+TEST_F(UserSettings, AnOwnPlaceThatCannotBeLookedAtFallsBackToTheGamesFile) {
+    namespace fs = std::filesystem;
+    const struct {
+        const char* label;
+        void (*make)(const fs::path& config);
+    } cases[] = {
+        {"a file where the folder should be (ENOTDIR)",
+         [](const fs::path& config) {
+             fs::create_directories(config);
+             std::ofstream(config / "sixdice") << "not a folder";
+         }},
+        {"a folder that is a link to itself (ELOOP)",
+         [](const fs::path& config) {
+             fs::create_directories(config);
+             fs::create_symlink("sixdice", config / "sixdice");
+         }},
+        {"a link to nowhere in the file's place",
+         [](const fs::path& config) {
+             fs::create_directories(config / "sixdice");
+             fs::create_symlink("nowhere.zrk", config / "sixdice" / "nastaveni.zrk");
+         }},
+        {"a link to a missing folder in the folder's place",
+         [](const fs::path& config) {
+             fs::create_directories(config);
+             fs::create_symlink("/nonexistent-sixdice-folder", config / "sixdice");
+         }},
+    };
+    for (const auto& c : cases) {
+        fs::remove_all(config_);
+        c.make(config_);
+        ASSERT_TRUE(fs::exists(fs::symlink_status(config_ / "sixdice"))) << c.label;
+        ui::SettingsLines lines;
+        EXPECT_EQ(LoadSettingsFile("nastaveni.zrk", lines), std::nullopt) << c.label;
+        EXPECT_EQ(lines.Source(), "nastaveni.zrk") << c.label;
+        EXPECT_EQ(lines.StartLanguage(), "CZ") << c.label;
+    }
+}
+
+// A folder on the way that may not be searched (EACCES) falls back; a file that is there but may
+// not be read is reported. Permission bits do not bind root, so as root the checks run in a
+// child process that has become the unprivileged user "nobody".
+TEST_F(UserSettings, PermissionDeniedOnTheWayFallsBackButOnTheFileIsReported) {
+    namespace fs = std::filesystem;
+    const fs::path locked = folder_.Path() / "locked";
+    const fs::path unreadable = folder_.Path() / "unreadable";
+    fs::create_directories(locked / "sixdice");
+    std::ofstream(locked / "sixdice" / "nastaveni.zrk") << "0\n0\nEN\n";
+    fs::create_directories(unreadable / "sixdice");
+    std::ofstream(unreadable / "sixdice" / "nastaveni.zrk") << "0\n0\nEN\n";
+    fs::permissions(unreadable / "sixdice" / "nastaveni.zrk", fs::perms::none);
+    fs::permissions(locked / "sixdice", fs::perms::none);
+    for (const fs::path& p : {folder_.Path(), locked, unreadable, unreadable / "sixdice"}) {
+        fs::permissions(p, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                               fs::perms::others_read | fs::perms::others_exec);
+    }
+    const std::string lockedOwn = (locked / "sixdice" / "nastaveni.zrk").string();
+    const std::string unreadableOwn = (unreadable / "sixdice" / "nastaveni.zrk").string();
+
+    // Bit 1: the locked folder fell back; bit 2: the unreadable file was chosen and reported.
+    const auto check = [&]() -> int {
+        int result = 0;
+        ::setenv("XDG_CONFIG_HOME", locked.c_str(), 1);
+        if (SettingsFilePath("nastaveni.zrk") == "nastaveni.zrk") {
+            result |= 1;
+        }
+        ::setenv("XDG_CONFIG_HOME", unreadable.c_str(), 1);
+        ui::SettingsLines lines;
+        const auto message = LoadSettingsFile("nastaveni.zrk", lines);
+        if (lines.Source() == unreadableOwn && message &&
+            message->find("\"" + unreadableOwn + "\"") != std::string::npos) {
+            result |= 2;
+        }
+        return result;
+    };
+
+    int outcome = 0;
+    if (::geteuid() != 0) {
+        outcome = check();
+    } else {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            const uid_t nobody = 65534;
+            if (::setgroups(0, nullptr) != 0 || ::setgid(nobody) != 0 || ::setuid(nobody) != 0) {
+                ::_exit(100);
+            }
+            ::_exit(check());
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status));
+        ASSERT_NE(WEXITSTATUS(status), 100) << "could not become nobody";
+        outcome = WEXITSTATUS(status);
+    }
+    fs::permissions(locked / "sixdice", fs::perms::owner_all);
+    fs::permissions(unreadable / "sixdice" / "nastaveni.zrk", fs::perms::owner_all);
+    EXPECT_TRUE(outcome & 1) << "a folder that may not be searched counts as no own file";
+    EXPECT_TRUE(outcome & 2) << "an own file that may not be read is reported with its path";
 }
 
 } // namespace

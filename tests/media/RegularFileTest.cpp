@@ -97,8 +97,8 @@ TEST_F(RegularFile, WhatIsNotARegularFileIsRefusedWithoutWaiting) {
         const auto started = std::chrono::steady_clock::now();
         FileBytes file;
         const auto read = ReadRegularFile(path, file_limits::kListFile, file);
-        UniqueFd fd;
-        const auto opened = OpenRegularFile(path, file_limits::kMusicFile, fd);
+        ReadHandle handle;
+        const auto opened = OpenRegularFile(path, file_limits::kMusicFile, handle);
         const auto inspected = InspectRegularFile(path, file_limits::kMusicFile);
         EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(5)) << c.name;
         for (const auto& refusal : {read, opened, inspected}) {
@@ -106,7 +106,7 @@ TEST_F(RegularFile, WhatIsNotARegularFileIsRefusedWithoutWaiting) {
             EXPECT_EQ(refusal->problem, c.problem) << c.name;
             EXPECT_EQ(refusal->Reason(), c.reason) << c.name;
         }
-        EXPECT_EQ(fd.get(), -1) << c.name;
+        EXPECT_FALSE(handle.IsOpen()) << c.name;
     }
     // A socket, the last kind of special file.
     const int sock = ::socket(AF_UNIX, SOCK_STREAM, 0);
@@ -170,18 +170,24 @@ TEST_F(RegularFile, AFileThatSaysNoSizeIsStillReadToItsEndWithinTheLimit) {
     EXPECT_TRUE(file.bytes().empty()) << "nothing of a refused file is kept";
 }
 
-TEST_F(RegularFile, AnOpenedFileReadsInBlockingMode) {
+TEST_F(RegularFile, AnOpenedFileBecomesAStreamReadingInBlockingMode) {
     const std::string path = Write("music", "OggS....");
-    UniqueFd fd;
-    ASSERT_EQ(OpenRegularFile(path, 100, fd), std::nullopt);
-    ASSERT_GE(fd.get(), 0);
-    EXPECT_EQ(::fcntl(fd.get(), F_GETFL) & O_NONBLOCK, 0);
+    ReadHandle handle;
+    ASSERT_EQ(OpenRegularFile(path, 100, handle), std::nullopt);
+    ASSERT_TRUE(handle.IsOpen());
+    EXPECT_EQ(handle.Size(), 8u);
+    ReadHandle moved(std::move(handle));
+    EXPECT_FALSE(handle.IsOpen()) << "a moved handle is closed, not shared";
+    ASSERT_TRUE(moved.IsOpen());
+    int error = 0;
+    std::FILE* stream = moved.ReleaseToStream(error);
+    ASSERT_NE(stream, nullptr) << error;
+    EXPECT_FALSE(moved.IsOpen()) << "the stream owns the file now";
+    EXPECT_EQ(::fcntl(::fileno(stream), F_GETFL) & O_NONBLOCK, 0);
     char buffer[4];
-    EXPECT_EQ(::read(fd.get(), buffer, 4), 4);
+    EXPECT_EQ(std::fread(buffer, 1, 4, stream), 4u);
     EXPECT_EQ(std::string(buffer, 4), "OggS");
-    UniqueFd moved(std::move(fd));
-    EXPECT_EQ(fd.get(), -1);
-    EXPECT_GE(moved.get(), 0);
+    std::fclose(stream);
 }
 
 TEST(SizeInWords, RoundsToOneDecimalInBinaryUnits) {

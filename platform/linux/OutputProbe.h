@@ -1,4 +1,4 @@
-// Which sound and picture outputs can work on this machine, judged from files alone (no SDL).
+// Which sound and picture outputs can work on a Linux machine, judged from files alone.
 // SPDX-FileCopyrightText: 2026 The Six Dice authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-namespace sixdice::media {
+namespace sixdice::platform {
 
 // What the machine offers, as far as the files and the environment tell without opening anything.
 struct OutputFacts {
@@ -39,4 +39,4 @@ std::string AudioDriverFor(const OutputFacts& facts);
 // starts in a fraction of the time and presents a frame without the GL pipeline.
 bool PreferSoftwareRenderer(const OutputFacts& facts);
 
-} // namespace sixdice::media
+} // namespace sixdice::platform

@@ -1,11 +1,11 @@
-// Output probing by file names: sound servers' sockets, ALSA and OSS devices, GPU device nodes.
+// Output probing on Linux by file names: sound servers' sockets, ALSA and OSS devices, GPU nodes.
 // SPDX-FileCopyrightText: 2026 The Six Dice authors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "media/OutputChoice.h"
+#include "platform/linux/OutputProbe.h"
 
 #include <cstdlib>
 
-namespace sixdice::media {
+namespace sixdice::platform {
 namespace {
 
 namespace fs = std::filesystem;
@@ -81,4 +81,4 @@ bool PreferSoftwareRenderer(const OutputFacts& facts) {
     return !facts.graphicsDevice;
 }
 
-} // namespace sixdice::media
+} // namespace sixdice::platform

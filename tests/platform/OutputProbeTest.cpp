@@ -1,7 +1,7 @@
 // The choice of sound and picture outputs from the machine's files: what counts as a device.
 // SPDX-FileCopyrightText: 2026 The Six Dice authors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "media/OutputChoice.h"
+#include "platform/linux/OutputProbe.h"
 
 #include <filesystem>
 #include <fstream>
@@ -9,7 +9,7 @@
 #include <string>
 #include <unistd.h>
 
-namespace sixdice::media {
+namespace sixdice::platform {
 namespace {
 
 namespace fs = std::filesystem;
@@ -105,4 +105,4 @@ TEST_F(FakeMachine, GpuNodesKeepTheAcceleratedRenderer) {
 }
 
 } // namespace
-} // namespace sixdice::media
+} // namespace sixdice::platform
