@@ -46,7 +46,38 @@ function(sixdice_test name)
         target_link_options(${name} PRIVATE -sNODERAWFS=1 -sENVIRONMENT=node
                             -sALLOW_MEMORY_GROWTH=1 -sEXIT_RUNTIME=1 -sSTACK_SIZE=4194304)
     endif()
-    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120)
+    if(CMAKE_SYSTEM_NAME STREQUAL "Windows")
+        sixdice_wine_test(${name})
+    else()
+        gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120)
+    endif()
+endfunction()
+
+# A Windows test executable runs under Wine as one CTest test (listing its cases would start Wine
+# once more for every executable at build time), in a Wine prefix of the build's own under the
+# build folder, made afresh by the first test that needs it: never the user's ~/.wine.
+function(sixdice_wine_test name)
+    if(NOT CMAKE_CROSSCOMPILING_EMULATOR)
+        message(WARNING "No Wine: ${name} is built but not registered as a test")
+        return()
+    endif()
+    set(prefix "${CMAKE_BINARY_DIR}/wineprefix-tests")
+    set(environment WINEPREFIX=${prefix} WINEDLLOVERRIDES=mscoree,mshtml= WINEDEBUG=-all)
+    get_property(prefix_made GLOBAL PROPERTY SIXDICE_WINE_PREFIX_TEST)
+    if(NOT prefix_made)
+        set_property(GLOBAL PROPERTY SIXDICE_WINE_PREFIX_TEST ON)
+        get_filename_component(wine_dir "${CMAKE_CROSSCOMPILING_EMULATOR}" DIRECTORY)
+        find_program(SIXDICE_WINESERVER NAMES wineserver64 wineserver
+                     PATHS "${wine_dir}" /usr/lib/wine NO_CMAKE_FIND_ROOT_PATH)
+        add_test(NAME sixdice_wine_prefix
+                 COMMAND sh -c "rm -rf \"$1\" && \"$2\" wineboot --init && \"$3\" -w" sh
+                         "${prefix}" "${CMAKE_CROSSCOMPILING_EMULATOR}" "${SIXDICE_WINESERVER}")
+        set_tests_properties(sixdice_wine_prefix PROPERTIES
+            ENVIRONMENT "${environment}" FIXTURES_SETUP sixdice_wine TIMEOUT 180)
+    endif()
+    add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
+    set_tests_properties(${name} PROPERTIES
+        ENVIRONMENT "${environment}" FIXTURES_REQUIRED sixdice_wine TIMEOUT 600)
 endfunction()
 
 # Pins a test's fonts: copies the font files the game falls back to into the build folder and

@@ -3,6 +3,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/StartupMessages.h"
 
+#include "platform/RegularFile.h"
+
+#include <cerrno>
 #include <gmock/gmock.h>
 
 namespace sixdice::ui {
@@ -83,7 +86,7 @@ TEST(StartupMessage, AListThatCannotBeReadSaysWhyInBothLanguages) {
     io.problem = media::FileProblem::Unreadable;
     io.error = EIO;
     EXPECT_THAT(ListFileMessage("zvuky.zrk", GameFile::Sounds, {"x", io}),
-                HasSubstr("cannot be read (Input/output error)"));
+                HasSubstr("cannot be read (" + platform::SystemErrorText(EIO) + ")"));
 }
 
 TEST(StartupMessage, ADamagedListKeepsTheReadersTextOnItsOwnLine) {

@@ -10,7 +10,7 @@ namespace {
 class NoUserSettings : public ::testing::Environment {
 public:
     void SetUp() override {
-        ::setenv("XDG_CONFIG_HOME", sixdice::testsupport::AbsentConfigHome().c_str(), 1);
+        sixdice::platform::SetEnv("XDG_CONFIG_HOME", sixdice::testsupport::AbsentConfigHome());
     }
 };
 

@@ -3,6 +3,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/Environment.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
@@ -24,13 +26,7 @@ public:
     ScopedEnv& operator=(const ScopedEnv&) = delete;
 
 private:
-    void Set(const std::optional<std::string>& value) {
-        if (value) {
-            ::setenv(name_.c_str(), value->c_str(), 1);
-        } else {
-            ::unsetenv(name_.c_str());
-        }
-    }
+    void Set(const std::optional<std::string>& value) { platform::SetEnv(name_, value); }
     std::string name_;
     std::optional<std::string> old_;
 };

@@ -4,6 +4,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scores/Submission.h"
 
+#include "platform/Environment.h"
 #include "scores/CheckValue.h"
 #include "scores/Cp1250.h"
 
@@ -119,14 +120,14 @@ TEST(PrepareSubmission, AttemptsAtOtherMomentsCarryOtherChecks) {
 }
 
 TEST(ScoreServer, EnvironmentOverridesTheConfiguredServer) {
-    ::unsetenv("SIXDICE_SCORE_SERVER");
+    platform::SetEnv("SIXDICE_SCORE_SERVER", std::nullopt);
     const std::string configured = ScoreServerBase();
     EXPECT_FALSE(configured.empty());
-    ::setenv("SIXDICE_SCORE_SERVER", "http://scores.test:9000", 1);
+    platform::SetEnv("SIXDICE_SCORE_SERVER", "http://scores.test:9000");
     EXPECT_EQ(ScoreServerBase(), "http://scores.test:9000");
-    ::setenv("SIXDICE_SCORE_SERVER", "", 1);
+    platform::SetEnv("SIXDICE_SCORE_SERVER", "");
     EXPECT_EQ(ScoreServerBase(), configured) << "an empty variable does not count";
-    ::unsetenv("SIXDICE_SCORE_SERVER");
+    platform::SetEnv("SIXDICE_SCORE_SERVER", std::nullopt);
     EXPECT_EQ(OnlineTableAddress("http://scores.test:9000/"),
               "http://scores.test:9000/savescore.php?gid=43");
 }

@@ -6,10 +6,11 @@
 #include "media/listfile/ListFile.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <random>
 #include <stdexcept>
-#include <unistd.h>
 
 namespace sixdice::testsupport {
 namespace {
@@ -142,11 +143,20 @@ media::SoundList SyntheticSoundList(int soundCount) {
 }
 
 WorkingFolder::WorkingFolder() : previous_(std::filesystem::current_path()) {
-    std::string pattern = (std::filesystem::temp_directory_path() / "sixdice-ui-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) {
-        throw std::runtime_error("cannot create a temporary folder");
+    // A fresh folder of our own: create_directory says whether it made it or found it there.
+    std::random_device seed;
+    for (int attempt = 0; path_.empty(); ++attempt) {
+        if (attempt == 100) {
+            throw std::runtime_error("cannot create a temporary folder");
+        }
+        char name[32];
+        std::snprintf(name, sizeof name, "sixdice-ui-%08x", unsigned(seed()));
+        const auto candidate = std::filesystem::temp_directory_path() / name;
+        std::error_code ec;
+        if (std::filesystem::create_directory(candidate, ec)) {
+            path_ = candidate;
+        }
     }
-    path_ = pattern;
     std::filesystem::current_path(path_);
 }
 
