@@ -1,6 +1,6 @@
-# The browser (Emscripten): one file per need, as for the other systems. Regular files are Linux's
-# (Emscripten's file system answers the same calls); code page 1250 comes from Emscripten's own
-# iconv and MD5 from nettle built for this target by the dependency builder.
+# The browser (Emscripten): one file per need, as for the other systems. Regular files and
+# environment variables are Linux's (Emscripten answers the same calls); code page 1250 comes from
+# Emscripten's own iconv and MD5 from nettle built for this target by the dependency builder.
 # SPDX-FileCopyrightText: 2026 The Six Dice authors
 # SPDX-License-Identifier: GPL-3.0-or-later
 find_path(SIXDICE_NETTLE_INCLUDE_DIR nettle/md5.h REQUIRED)
@@ -14,6 +14,7 @@ endif()
 list(APPEND platform_core_sources
     web/CodePage.cpp
     web/Md5.cpp
+    linux/Environment.cpp
     linux/RegularFile.cpp
     web/SettingsLocation.cpp
     web/DataFiles.cpp)

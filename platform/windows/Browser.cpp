@@ -6,9 +6,12 @@
 
 #include "platform/windows/WideText.h"
 
+// windows.h first: the other Windows headers build on its types.
+// clang-format off
+#include <windows.h>
 #include <objbase.h>
 #include <shellapi.h>
-#include <windows.h>
+// clang-format on
 
 namespace sixdice::platform {
 

@@ -6,8 +6,12 @@
 #include "platform/DesktopScale.h"
 
 #include <SDL.h>
-#include <shellscalingapi.h>
+
+// windows.h first: the other Windows headers build on its types.
+// clang-format off
 #include <windows.h>
+#include <shellscalingapi.h>
+// clang-format on
 
 namespace sixdice::platform {
 

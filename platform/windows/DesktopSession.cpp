@@ -6,8 +6,11 @@
 
 #include "platform/windows/WideText.h"
 
-#include <shobjidl.h>
+// windows.h first: the other Windows headers build on its types.
+// clang-format off
 #include <windows.h>
+#include <shobjidl.h>
+// clang-format on
 
 namespace sixdice::platform {
 

@@ -4,8 +4,12 @@
 #include "platform/Md5.h"
 
 #include <algorithm>
-#include <bcrypt.h>
+
+// windows.h first: the other Windows headers build on its types.
+// clang-format off
 #include <windows.h>
+#include <bcrypt.h>
+// clang-format on
 
 namespace sixdice::platform {
 namespace {

@@ -6,10 +6,13 @@
 
 #include "platform/windows/WideText.h"
 
+// windows.h first: the other Windows headers build on its types.
+// clang-format off
+#include <windows.h>
 #include <initguid.h>
 #include <knownfolders.h>
 #include <shlobj.h>
-#include <windows.h>
+// clang-format on
 
 namespace sixdice::platform {
 namespace {
