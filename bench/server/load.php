@@ -95,6 +95,8 @@ do {
     }
 } while ($inFlight > 0 || $next < count($paths));
 $seconds = (hrtime(true) - $start) / 1e9;
+$usage = getrusage();
+$cpu = $usage['ru_utime.tv_sec'] * 1e6 + $usage['ru_utime.tv_usec'] + $usage['ru_stime.tv_sec'] * 1e6 + $usage['ru_stime.tv_usec'];
 if ($options['log'] !== null) {
     ksort($outcomes);
     file_put_contents($options['log'], implode('', $outcomes));
@@ -112,4 +114,5 @@ echo json_encode([
     'p99_ms' => $at(0.99),
     'max_ms' => round(end($latencies), 1),
     'statuses' => $statuses,
+    'client_cpu_us' => (int) round($cpu / max(1, count($latencies))),
 ]), "\n";

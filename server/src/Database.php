@@ -41,6 +41,9 @@ final class Database
             // Seconds to wait for a PostgreSQL server that does not answer (libpq's
             // connect_timeout): the request is refused and the worker free again.
             $options[PDO::ATTR_TIMEOUT] = 5;
+            // Each statement in one round trip with its parameters sent apart from it (libpq's
+            // PQexecParams), instead of three: prepare, execute and deallocate.
+            $options[PDO::PGSQL_ATTR_DISABLE_PREPARES] = true;
         }
         if (!$sqlite && $config->dbPersistent) {
             // PDO checks a kept PostgreSQL connection before handing it out and reconnects when
