@@ -74,7 +74,25 @@ endif()
 
 # The window icon: the artwork's icon source rendered into a header the build compiles in.
 # (Leak reports of the renderer's libraries would fail a sanitizer build; they are not ours.)
-if(TARGET sixdice_media_sdl)
+# A cross build has no renderer of its own: it takes the header the Linux build rendered.
+set(SIXDICE_HOST_GENERATED_DIR "${CMAKE_SOURCE_DIR}/build/generated" CACHE PATH
+    "A cross build's source of generated headers: the Linux build's generated/ folder")
+if(TARGET sixdice_media_sdl AND CMAKE_CROSSCOMPILING)
+    set(host_icon_header "${SIXDICE_HOST_GENERATED_DIR}/media/sdl/WindowIconPixels.h")
+    if(NOT EXISTS "${host_icon_header}")
+        message(FATAL_ERROR "${host_icon_header} is missing: build the Linux version first "
+                            "(./play or ./run-tests), which renders the window icon")
+    endif()
+    set(icon_header "${CMAKE_BINARY_DIR}/generated/media/sdl/WindowIconPixels.h")
+    add_custom_command(
+        OUTPUT "${icon_header}"
+        COMMAND "${CMAKE_COMMAND}" -E copy "${host_icon_header}" "${icon_header}"
+        DEPENDS "${host_icon_header}"
+        COMMENT "Taking the window icon the Linux build rendered"
+        VERBATIM)
+    target_sources(sixdice_media_sdl PRIVATE "${icon_header}")
+    target_include_directories(sixdice_media_sdl PRIVATE "${CMAKE_BINARY_DIR}/generated")
+elseif(TARGET sixdice_media_sdl)
     set(icon_header "${CMAKE_BINARY_DIR}/generated/media/sdl/WindowIconPixels.h")
     add_custom_command(
         OUTPUT "${icon_header}"
