@@ -39,10 +39,21 @@ if(NOT EXISTS "${_sixdice_deps}/lib/cmake/SDL2")
     message(FATAL_ERROR "${_sixdice_deps} holds no SDL2 for ${_sixdice_target}")
 endif()
 message(STATUS "Dependencies for ${_sixdice_target}: ${_sixdice_deps}")
-# The toolchains search only beneath their find roots: the prefix is one of them.
-list(APPEND CMAKE_FIND_ROOT_PATH "${_sixdice_deps}")
-list(APPEND CMAKE_PREFIX_PATH "${_sixdice_deps}")
+# The toolchains search only beneath their find roots: the prefix is the first of them, ahead of
+# the sysroot (Emscripten's has an SDL2 package file of its own that downloads SDL at build time).
+list(PREPEND CMAKE_FIND_ROOT_PATH "${_sixdice_deps}")
+list(PREPEND CMAKE_PREFIX_PATH "${_sixdice_deps}")
 # pkg-config sees the target's libraries, never the build machine's.
 set(ENV{PKG_CONFIG_LIBDIR} "${_sixdice_deps}/lib/pkgconfig")
 set(ENV{PKG_CONFIG_PATH} "")
 set(SIXDICE_DEPS_DIR "${_sixdice_deps}" CACHE INTERNAL "Prefix of the cross-built libraries in use")
+
+if(EMSCRIPTEN)
+    # SDL2's browser audio resumes the page's audio context on the first gesture through
+    # JavaScript functions of Emscripten's that only Emscripten's own SDL port asks to be linked;
+    # with SDL built from source every program on it has to name them. (A response file: their
+    # names begin with $, which no quoting survives through CMake, ninja and the shell alike.)
+    set(_sixdice_rsp "${CMAKE_BINARY_DIR}/sdl2-emscripten-link.rsp")
+    file(WRITE "${_sixdice_rsp}" "-sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=$autoResumeAudioContext,$dynCall\n")
+    add_link_options("@${_sixdice_rsp}")
+endif()
