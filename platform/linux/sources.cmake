@@ -3,6 +3,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 find_package(OpenSSL REQUIRED COMPONENTS Crypto)
 list(APPEND platform_core_sources
+    desktop/DataFiles.cpp
     linux/CodePage.cpp
     linux/Environment.cpp
     linux/Md5.cpp

@@ -3,6 +3,7 @@
 # SPDX-FileCopyrightText: 2026 The Six Dice authors
 # SPDX-License-Identifier: GPL-3.0-or-later
 list(APPEND platform_core_sources
+    desktop/DataFiles.cpp
     windows/CodePage.cpp
     windows/Environment.cpp
     windows/Md5.cpp
