@@ -32,6 +32,22 @@ foreach(font IN LISTS FONT_FILES)
     list(APPEND data_files "${name}")
 endforeach()
 
+# The page's icon, drawn by the desktop build's artwork builder (beside its run folder).
+get_filename_component(desktop_build "${ASSET_DIR}" DIRECTORY)
+set(artbuild "${desktop_build}/tools/assetbuild/sixdice_artbuild")
+if(NOT EXISTS "${artbuild}")
+    message(FATAL_ERROR "The artwork builder ${artbuild} is missing: build the desktop version first.")
+endif()
+execute_process(
+    COMMAND "${artbuild}" icons "${ICON_SOURCE}" "${ART_ROOT}" "${WEB_DIR}/.icon" sixdice 32
+    RESULT_VARIABLE icon_result)
+if(NOT icon_result EQUAL 0)
+    message(FATAL_ERROR "The page's icon could not be drawn")
+endif()
+file(COPY_FILE "${WEB_DIR}/.icon/32x32/apps/sixdice.png" "${WEB_DIR}/icon.png")
+file(REMOVE_RECURSE "${WEB_DIR}/.icon")
+list(APPEND data_files icon.png)
+
 # JSON needs no escaping here: every name is plain ASCII without quotes or backslashes.
 set(entries "")
 foreach(name IN LISTS data_files)
