@@ -55,7 +55,10 @@ IconPicture RenderIcon(const AssembledSource& source, int size) {
     return icon;
 }
 
-void SaveIconPng(const IconPicture& icon, const std::filesystem::path& file) {
+namespace {
+
+// The icon on a cairo surface, whose pixels are premultiplied.
+Surface IconSurface(const IconPicture& icon) {
     Surface surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, icon.size, icon.size));
     const int stride = cairo_image_surface_get_stride(surface.get());
     unsigned char* data = cairo_image_surface_get_data(surface.get());
@@ -66,6 +69,29 @@ void SaveIconPng(const IconPicture& icon, const std::filesystem::path& file) {
         }
     }
     cairo_surface_mark_dirty(surface.get());
+    return surface;
+}
+
+cairo_status_t AppendBytes(void* closure, const unsigned char* data, unsigned int length) {
+    auto* out = static_cast<std::vector<std::uint8_t>*>(closure);
+    out->insert(out->end(), data, data + length);
+    return CAIRO_STATUS_SUCCESS;
+}
+
+} // namespace
+
+std::vector<std::uint8_t> IconPngBytes(const IconPicture& icon) {
+    const Surface surface = IconSurface(icon);
+    std::vector<std::uint8_t> bytes;
+    if (cairo_surface_write_to_png_stream(surface.get(), AppendBytes, &bytes) !=
+        CAIRO_STATUS_SUCCESS) {
+        throw ArtError("cannot encode a " + std::to_string(icon.size) + " pixel icon as PNG");
+    }
+    return bytes;
+}
+
+void SaveIconPng(const IconPicture& icon, const std::filesystem::path& file) {
+    const Surface surface = IconSurface(icon);
     if (cairo_surface_write_to_png(surface.get(), file.c_str()) != CAIRO_STATUS_SUCCESS) {
         throw ArtError("cannot write " + file.string());
     }

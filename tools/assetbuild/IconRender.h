@@ -25,6 +25,9 @@ IconPicture RenderIcon(const AssembledSource& source, int size);
 // Writes the icon as a PNG with an alpha channel.
 void SaveIconPng(const IconPicture& icon, const std::filesystem::path& file);
 
+// The same PNG file's bytes.
+std::vector<std::uint8_t> IconPngBytes(const IconPicture& icon);
+
 // C++ source text declaring `kWindowIconSize` and `kWindowIconPixels` (0xAARRGGBB, row by row),
 // for compiling the icon into the program.
 std::string IconPixelsSource(const IconPicture& icon);

@@ -4,6 +4,7 @@
 #include "media/listfile/BmpFile.h"
 #include "media/listfile/ListFile.h"
 #include "tools/assetbuild/ContactSheet.h"
+#include "tools/assetbuild/IcoFile.h"
 #include "tools/assetbuild/IconRender.h"
 #include "tools/assetbuild/PictureBundle.h"
 #include "tools/assetbuild/SvgRender.h"
@@ -26,7 +27,8 @@ constexpr const char* kUsage =
     "  sixdice_artbuild contact-sheet OUTDIR GRAFIKA_CZ.zrk GRAFIKA_EN.zrk\n"
     "  sixdice_artbuild preview SOURCE.svg ART_ROOT OUT.png [-DNAME=VALUE...]\n"
     "  sixdice_artbuild icons SOURCE.svg ART_ROOT OUTDIR NAME SIZE... [--depfile FILE]\n"
-    "  sixdice_artbuild icon-pixels SOURCE.svg ART_ROOT OUT.h SIZE [--depfile FILE]\n";
+    "  sixdice_artbuild icon-pixels SOURCE.svg ART_ROOT OUT.h SIZE [--depfile FILE]\n"
+    "  sixdice_artbuild ico SOURCE.svg ART_ROOT OUT.ico SIZE... [--depfile FILE]\n";
 
 std::string DepfileEscape(const std::string& path) {
     std::string out;
@@ -201,6 +203,36 @@ int Icons(const std::vector<std::string>& args) {
     return 0;
 }
 
+// The Windows icon file: every size rendered from the source; 256 pixels and more as PNG, which
+// keeps the file small, the smaller ones as bitmaps, which every reader of icon files takes.
+int Ico(const std::vector<std::string>& args) {
+    std::size_t optionsAt = 5;
+    while (optionsAt < args.size() && args[optionsAt].rfind("-", 0) != 0) {
+        ++optionsAt;
+    }
+    const Options options = ParseOptions(args, optionsAt);
+    const art::AssembledSource source = art::AssembleSource(args[2], args[3], options.defines);
+    std::vector<art::IcoEntry> entries;
+    for (std::size_t i = 5; i < optionsAt; ++i) {
+        art::IcoEntry entry;
+        entry.picture = art::RenderIcon(source, PositiveSize(args[i]));
+        if (entry.picture.size >= 256) {
+            entry.png = art::IconPngBytes(entry.picture);
+        }
+        entries.push_back(std::move(entry));
+    }
+    const std::vector<std::uint8_t> bytes = art::WriteIco(entries);
+    std::ofstream out(args[4], std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    if (!out.flush()) {
+        throw art::ArtError("cannot write " + args[4]);
+    }
+    if (!options.depfile.empty()) {
+        WriteDepfile(options.depfile, args[4], source.files);
+    }
+    return 0;
+}
+
 int IconPixels(const std::vector<std::string>& args) {
     const Options options = ParseOptions(args, 6);
     const art::AssembledSource source = art::AssembleSource(args[2], args[3], options.defines);
@@ -231,6 +263,9 @@ int main(int argc, char** argv) {
         }
         if (args.size() >= 7 && args[1] == "icons") {
             return Icons(args);
+        }
+        if (args.size() >= 6 && args[1] == "ico") {
+            return Ico(args);
         }
         if (args.size() >= 6 && args[1] == "icon-pixels") {
             return IconPixels(args);
