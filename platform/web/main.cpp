@@ -74,12 +74,9 @@ int main(int argc, char** argv) {
         });
 
     // What the first frame needs comes first, with the bar: the settings, the chosen language's
-    // pictures, the sounds and the fonts. The settings file may not change the language the page
-    // chose, so both come in one go.
-    std::vector<std::string> first = {ui::SettingsFileName, GraphicsFile(choices.language),
-                                      "zvuky.zrk"};
-    first.insert(first.end(), std::begin(kFontFiles), std::end(kFontFiles));
-    platform::AwaitDataFiles(first);
+    // pictures and the sounds. The settings file may not change the language the page chose, so
+    // they come in one go.
+    platform::AwaitDataFiles({ui::SettingsFileName, GraphicsFile(choices.language), "zvuky.zrk"});
 
     game::SystemClock clock;
     ui::Tmain tmain(
@@ -94,9 +91,12 @@ int main(int argc, char** argv) {
         return 1;
     }
     services.window().Show();
-    // The other language's pictures and the e-mail form's background come quietly meanwhile.
-    platform::PrefetchDataFiles(
-        {GraphicsFile(choices.language == "CZ" ? "EN" : "CZ"), "email.bmp"});
+    // The fonts, the other language's pictures and the e-mail form's background come quietly
+    // meanwhile; whatever needs one of them first waits for it.
+    std::vector<std::string> later(std::begin(kFontFiles), std::end(kFontFiles));
+    later.push_back(GraphicsFile(choices.language == "CZ" ? "EN" : "CZ"));
+    later.push_back("email.bmp");
+    platform::PrefetchDataFiles(later);
     app::RunMessageLoop(tmain, services);
 
     const bool czech = tmain.CurrentLanguage() == ui::Language::Czech;
