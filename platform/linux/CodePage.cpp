@@ -1,19 +1,14 @@
 // Code page 1250 on Linux: the C library's iconv tells what each byte stands for, once.
 // SPDX-FileCopyrightText: 2026 The Six Dice authors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/CodePage.h"
+#include "platform/CodePageTable.h"
 
-#include <array>
 #include <iconv.h>
 
 namespace sixdice::platform {
-namespace {
 
-// The characters of bytes 0x80 to 0xFF; 0 where the code page defines none (U+0000 is ASCII's).
-using UpperHalf = std::array<char32_t, 128>;
-
-UpperHalf ReadUpperHalf() {
-    UpperHalf table{};
+Cp1250UpperHalf ReadCp1250UpperHalf() {
+    Cp1250UpperHalf table{};
     const iconv_t cd = iconv_open("UTF-32LE", "CP1250");
     if (cd == reinterpret_cast<iconv_t>(-1)) {
         return table; // no converter: every byte above ASCII counts as undefined
@@ -34,33 +29,6 @@ UpperHalf ReadUpperHalf() {
     }
     iconv_close(cd);
     return table;
-}
-
-const UpperHalf& Table() {
-    static const UpperHalf table = ReadUpperHalf();
-    return table;
-}
-
-} // namespace
-
-std::optional<char32_t> Cp1250ToUnicode(unsigned char byte) {
-    if (byte < 0x80 || Table()[byte - 0x80] == 0) {
-        return std::nullopt;
-    }
-    return Table()[byte - 0x80];
-}
-
-std::optional<unsigned char> UnicodeToCp1250(char32_t character) {
-    if (character < 0x80) {
-        return std::nullopt;
-    }
-    const UpperHalf& table = Table();
-    for (std::size_t i = 0; i < table.size(); ++i) {
-        if (table[i] == character) {
-            return static_cast<unsigned char>(0x80 + i);
-        }
-    }
-    return std::nullopt;
 }
 
 } // namespace sixdice::platform

@@ -4,6 +4,7 @@
 find_package(OpenSSL REQUIRED COMPONENTS Crypto)
 list(APPEND platform_core_sources
     desktop/DataFiles.cpp
+    CodePageTable.cpp
     linux/CodePage.cpp
     linux/Environment.cpp
     linux/Md5.cpp

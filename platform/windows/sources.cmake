@@ -4,6 +4,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 list(APPEND platform_core_sources
     desktop/DataFiles.cpp
+    CodePageTable.cpp
     windows/CodePage.cpp
     windows/Environment.cpp
     windows/Md5.cpp
