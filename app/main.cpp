@@ -5,6 +5,7 @@
 #include "media/DisplayScale.h"
 #include "media/Services.h"
 #include "ui/LanguageTexts.h"
+#include "ui/StartupMessages.h"
 
 #include <cstdio>
 #include <cstring>
@@ -59,6 +60,11 @@ int main(int argc, char** argv) {
     }
 
     media::ServicesResult started = media::CreateSdlServices(serviceOptions);
+    if (started.noDesktop) {
+        // No box can be shown: standard error is where the player looks.
+        std::fprintf(stderr, "%s\n", ui::NoDesktopMessage(started.error).c_str());
+        return 1;
+    }
     if (!started.services) {
         media::ShowErrorWithoutServices(serviceOptions.applicationTitle, started.error,
                                         serviceOptions.headless);

@@ -18,7 +18,8 @@ enum class EventKind {
     KeyUp,        // key, modifiers
     TextInput,    // text (UTF-8) typed
     CloseRequest, // the window's close box, the system menu or the platform's close key
-    FocusGained,  // the program became the active application
+    Terminate,   // the system ends the program (a signal, the session's end): at once, no questions
+    FocusGained, // the program became the active application
     FocusLost,
 };
 
@@ -51,7 +52,7 @@ struct Modifiers {
 };
 
 // Which window an event belongs to: the main window, or the open dialog (media/Dialog.h). Events
-// of the program as a whole (a quit signal) count as the main window's.
+// of the program as a whole (a termination request) count as the main window's.
 enum class EventWindow { Main, Dialog };
 
 struct InputEvent {

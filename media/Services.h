@@ -53,10 +53,16 @@ struct ServiceOptions {
 struct ServicesResult {
     std::unique_ptr<Services> services; // null on failure
     std::string error;                  // the failure's text
+    // The failure is that there is no desktop to show the window on (and no --headless): no box
+    // can show it, and the player needs to hear where to start the game instead.
+    bool noDesktop = false;
 };
 
 // Starts SDL (video, audio, fonts, mixer) and creates the window, hidden until Window::Show().
-// Only one instance may exist at a time. Defined in the SDL build (sixdice_media_sdl).
+// Unless headless, fails with noDesktop where no desktop is announced or SDL would take an
+// invisible video driver that was not asked for. From now on the system's requests to end the
+// program arrive as EventKind::Terminate. Only one instance may exist at a time. Defined in the
+// SDL build (sixdice_media_sdl).
 ServicesResult CreateSdlServices(const ServiceOptions& options);
 
 // The error message box for failures before (or instead of) the services: the text on standard

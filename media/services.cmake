@@ -10,6 +10,7 @@ sixdice_library(sixdice_media_core
         ${CMAKE_CURRENT_LIST_DIR}/DisplayScale.cpp
         ${CMAKE_CURRENT_LIST_DIR}/DocumentAddress.cpp
         ${CMAKE_CURRENT_LIST_DIR}/Services.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/VideoOutput.cpp
         ${CMAKE_CURRENT_LIST_DIR}/Voices.cpp
         ${CMAKE_CURRENT_LIST_DIR}/WaveImage.cpp
         ${CMAKE_CURRENT_LIST_DIR}/WindowPlacement.cpp)

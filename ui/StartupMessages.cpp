@@ -233,4 +233,16 @@ std::string MusicMessage(const std::string& path, const std::string& line,
     return Compose(problem, remedy, playerText);
 }
 
+std::string NoDesktopMessage(const std::string& technical) {
+    return Compose({"Hra potřebuje grafické prostředí (plochu), kde může otevřít své okno, a tady "
+                    "žádné není.",
+                    "The game needs a desktop session to open its window in, and there is none "
+                    "here."},
+                   {"Spusťte ji na ploše (přes SSH s přesměrováním X, ssh -X), nebo pro testy s "
+                    "volbou --headless.",
+                    "Start it on a desktop (over SSH with X forwarding, ssh -X), or with "
+                    "--headless for tests."},
+                   technical);
+}
+
 } // namespace sixdice::ui

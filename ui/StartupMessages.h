@@ -47,4 +47,7 @@ std::string MusicMessage(const std::string& path, const std::string& line,
                          const SettingsLines& settings, const std::string& playerText,
                          const std::optional<media::FileRefusal>& why);
 
+// There is no desktop to show the window on (`technical` says what was found instead).
+std::string NoDesktopMessage(const std::string& technical);
+
 } // namespace sixdice::ui

@@ -80,6 +80,9 @@ public:
     bool FormCloseQuery();
     // The window closes: music off, the farewell picture and sound. Afterwards Closed() is true.
     void FormClose();
+    // The system ends the program (a signal, the session's end): the music stops and the window
+    // closes at once, whatever the screen, without the farewell. Afterwards Closed() is true.
+    void Terminate();
     bool Closed() const { return closed_; }
 
     // The one-second forced-pass timer: it fires only while the window is the active one.
@@ -151,6 +154,8 @@ private:
     void SetFont(int points, media::Rgb colour);
     std::optional<std::uint64_t> MusicTickDeadline(std::uint64_t now) const;
     void DrawGameTexts();
+    // Music off and its device closed, for the end of the program.
+    void StopMusicForGood();
 
     media::Services& services_;
     SettingsLoader loadSettings_;

@@ -7,6 +7,11 @@
 namespace sixdice::ui {
 
 void Tmain::HandleEvent(const media::InputEvent& event) {
+    if (event.kind == media::EventKind::Terminate) {
+        // Goes before any form or control: the system does not wait for the player.
+        Terminate();
+        return;
+    }
     const std::uint64_t now = services_.events().Ticks();
     if (event.window == media::EventWindow::Dialog) {
         if (email_.Visible()) {

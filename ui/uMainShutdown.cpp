@@ -1,4 +1,4 @@
-// Close requests and the farewell when the program really ends.
+// Close requests, the farewell when the program really ends, and the end the system asks for.
 // SPDX-FileCopyrightText: 2026 The Six Dice authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Catalogue.h"
@@ -27,18 +27,27 @@ bool Tmain::FormCloseQuery() {
 }
 
 void Tmain::FormClose() {
-    if (musicOn_) {
-        services_.music().Stop();
-        services_.music().Close();
-        musicOn_ = false;
-        musicTimer_.Disarm();
-    }
+    StopMusicForGood();
     HidePointer();
     DrawImage(catalogue::image::ExitPicture, 0, 0);
     Present();
     PlaySound(catalogue::sound::Farewell, true);
     ShowPointer();
     closed_ = true;
+}
+
+void Tmain::Terminate() {
+    StopMusicForGood();
+    closed_ = true;
+}
+
+void Tmain::StopMusicForGood() {
+    if (musicOn_) {
+        services_.music().Stop();
+        services_.music().Close();
+        musicOn_ = false;
+        musicTimer_.Disarm();
+    }
 }
 
 } // namespace sixdice::ui

@@ -7,6 +7,7 @@
 #include "media/sdl/SdlEvents.h"
 #include "media/sdl/SdlFormWindow.h"
 #include "media/widgets/ErrorForm.h"
+#include "platform/Termination.h"
 
 #include <cstdio>
 
@@ -63,6 +64,10 @@ bool RunErrorBox(const ErrorBoxContext& context, const std::string& message) {
     bool quit = false;
     for (bool done = false; !done;) {
         SDL_Event e;
+        if (platform::TerminationRequested()) {
+            quit = true;
+            break;
+        }
         if (!WaitForSdlEvent(e, kWaitSliceMs))
             continue;
         if (e.type == SDL_QUIT) {

@@ -5,6 +5,7 @@
 
 #include "media/sdl/EventWait.h"
 #include "media/sdl/SdlScale.h"
+#include "platform/Termination.h"
 
 #include <algorithm>
 #include <ctime>
@@ -56,18 +57,24 @@ Modifiers ModifiersOf(Uint16 mod) {
     return {(mod & KMOD_SHIFT) != 0, (mod & KMOD_CTRL) != 0, (mod & KMOD_ALT) != 0};
 }
 
-// The longest single sleep of a headless wait: a bound on how late a quit signal that reached
-// another thread is noticed. SDL's own threads block those signals, so one normally cuts the
-// sleep short at once.
+// The longest single sleep of a headless wait: a bound on how late a termination signal that
+// reached another thread is noticed. SDL's own threads and the termination listener block those
+// signals, so one normally cuts the sleep short at once.
 constexpr std::uint64_t HeadlessSleepSlice = 250;
 
-// Sleeps up to `milliseconds`; returns early when a signal handler ran (SDL's quit handler sets
-// its flag there, and the next poll turns it into SDL_QUIT). SDL_Delay would sleep on through it.
+// Sleeps up to `milliseconds`; returns early when a signal handler ran (the termination handler
+// sets its flag there). SDL_Delay would sleep on through it.
 void SleepUnlessSignalled(std::uint64_t milliseconds) {
     timespec wanted{};
     wanted.tv_sec = static_cast<std::time_t>(milliseconds / 1000);
     wanted.tv_nsec = static_cast<long>(milliseconds % 1000) * 1'000'000L;
     (void)nanosleep(&wanted, nullptr);
+}
+
+InputEvent TerminateEvent() {
+    InputEvent e;
+    e.kind = EventKind::Terminate;
+    return e;
 }
 
 } // namespace
@@ -89,14 +96,14 @@ bool SdlEvents::NextSdlEvent(SDL_Event& e, int milliseconds) {
     if (milliseconds <= 0 || !headless_)
         return WaitForSdlEvent(e, milliseconds);
     // The dummy video driver cannot block on its queue, and SDL would poll it every millisecond.
-    // Nothing from outside reaches a headless window but a quit signal, which interrupts the
-    // sleep, so the wait sleeps through to its deadline.
+    // Nothing from outside reaches a headless window but a termination signal, which interrupts
+    // the sleep, so the wait sleeps through to its deadline.
     const std::uint64_t deadline = SDL_GetTicks64() + std::uint64_t(milliseconds);
     for (;;) {
         if (SDL_PollEvent(&e))
             return true;
         const std::uint64_t now = SDL_GetTicks64();
-        if (now >= deadline)
+        if (now >= deadline || platform::TerminationRequested())
             return false;
         SleepUnlessSignalled(std::min(deadline - now, HeadlessSleepSlice));
     }
@@ -107,6 +114,9 @@ void SdlEvents::Delay(int milliseconds) {
 }
 
 std::optional<InputEvent> SdlEvents::WaitEvent(int timeoutMs) {
+    // The system's request to end goes before everything still queued.
+    if (platform::TerminationRequested())
+        return TerminateEvent();
     if (owner_.TakeFirstRestore())
         graphics_.RaiseRestore();
     if (!pending_.empty()) {
@@ -119,8 +129,11 @@ std::optional<InputEvent> SdlEvents::WaitEvent(int timeoutMs) {
         SDL_Event e;
         const std::uint64_t now = SDL_GetTicks64();
         const int left = now >= deadline ? 0 : int(deadline - now);
-        if (!NextSdlEvent(e, left))
+        if (!NextSdlEvent(e, left)) {
+            if (platform::TerminationRequested())
+                return TerminateEvent();
             return std::nullopt;
+        }
         if (auto translated = Translate(e))
             return translated;
         if (!pending_.empty()) {
@@ -133,8 +146,10 @@ std::optional<InputEvent> SdlEvents::WaitEvent(int timeoutMs) {
 
 std::optional<InputEvent> SdlEvents::Translate(const SDL_Event& e) {
     InputEvent out;
-    if (e.type == SDL_QUIT) { // a signal or the desktop session ending
-        out.kind = EventKind::CloseRequest;
+    if (e.type == SDL_QUIT) {
+        // The termination listener's wake-up, or the system's own quit (SDL sends none for a
+        // closed window: the game asks it not to).
+        out.kind = EventKind::Terminate;
         return out;
     }
     if (e.type == SDL_RENDER_TARGETS_RESET || e.type == SDL_RENDER_DEVICE_RESET) {
@@ -193,7 +208,7 @@ void SdlEvents::DuringModal(const SDL_Event& e) {
     leftPressed_[0] = leftPressed_[1] = false;
     const std::optional<InputEvent> translated = Translate(e);
     if (translated &&
-        (translated->kind == EventKind::CloseRequest ||
+        (translated->kind == EventKind::CloseRequest || translated->kind == EventKind::Terminate ||
          translated->kind == EventKind::FocusGained || translated->kind == EventKind::FocusLost))
         pending_.push_back(*translated);
 }

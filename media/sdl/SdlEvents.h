@@ -30,8 +30,8 @@ public:
     void Delay(int milliseconds) override;
 
     // An event that arrived while a modal message box waited in its own loop: uncovered windows
-    // are repainted at once, close requests and focus changes are kept for the game, input is
-    // dropped (the box is modal).
+    // are repainted at once, close and termination requests and focus changes are kept for the
+    // game, input is dropped (the box is modal).
     void DuringModal(const SDL_Event& e);
 
 private:

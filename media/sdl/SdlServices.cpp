@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Six Dice authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/Services.h"
+#include "media/VideoOutput.h"
 #include "media/sdl/SdlDesktop.h"
 #include "media/sdl/SdlDialog.h"
 #include "media/sdl/SdlErrorBox.h"
@@ -9,11 +10,13 @@
 #include "media/sdl/SdlGraphics.h"
 #include "media/sdl/SdlMusic.h"
 #include "media/sdl/SdlScale.h"
+#include "media/sdl/SdlSessionEnd.h"
 #include "media/sdl/SdlSound.h"
 #include "media/sdl/SdlWindow.h"
 #include "media/sdl/SdlWindowIcon.h"
 #include "platform/DesktopSession.h"
 #include "platform/OutputGuess.h"
+#include "platform/Termination.h"
 
 #include <cstdlib>
 
@@ -21,6 +24,32 @@ namespace sixdice::media {
 
 namespace sdl {
 namespace {
+
+// Wakes the event wait when the system asks the program to end: an SDL_QUIT, which is what
+// SDL's queue carries for it (SDL itself sends none for a closed window or a signal here).
+void WakeForTermination() {
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    SDL_PushEvent(&quit);
+}
+
+// The session ends and the system may end the process as soon as the window has answered: the
+// music and sounds stop and the program ends here, with the exit code of an ordered end.
+[[noreturn]] void EndNow() {
+    if (Mix_QuerySpec(nullptr, nullptr, nullptr) != 0) {
+        Mix_HaltMusic();
+        Mix_HaltChannel(-1);
+        Mix_CloseAudio();
+    }
+    std::exit(0);
+}
+
+// SDL's part in ending on the system's request: the program's own signal handlers instead of
+// SDL's (which would leave SIGHUP out), and the wake-up of the event wait while SDL runs.
+void PrepareTerminationRequests() {
+    platform::ListenForTermination();
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+}
 
 // SDL, its mixer and its font engine, started in this order and shut down in reverse.
 class SdlSession {
@@ -41,6 +70,8 @@ public:
             return false;
         }
         sdl_ = true;
+        platform::SetTerminationWake(WakeForTermination);
+        WatchSessionEnd(EndNow);
         if (TTF_Init() != 0) {
             error = "Cannot start the font engine: " + SdlErrorText();
             return false;
@@ -83,8 +114,11 @@ public:
             Mix_Quit();
         if (ttf_)
             TTF_Quit();
-        if (sdl_)
+        if (sdl_) {
+            StopWatchingSessionEnd();
+            platform::SetTerminationWake(nullptr);
             SDL_Quit();
+        }
     }
 
     bool AudioOpen() const { return audio_; }
@@ -157,13 +191,23 @@ void ShowErrorWithoutServices(const std::string& title, const std::string& utf8,
     if (headless || HeadlessRequested())
         return;
     // SDL's video and the font engine just for the box; where there is no display, standard
-    // error is all there is (SDL would otherwise take its invisible "offscreen" driver).
+    // error is all there is (SDL would otherwise take its invisible "offscreen" driver, and the
+    // box would wait unseen for ever).
     if (!platform::DesktopSessionPresent())
         return;
+    const char* requestedDriver = std::getenv("SDL_VIDEODRIVER");
     PinWindowClass();
+    PrepareTerminationRequests();
     const bool softwareRenderer = ChooseSoftwareRenderer(false, platform::GuessOutputs());
     if (SDL_Init(SDL_INIT_VIDEO) != 0)
         return;
+    if (!DisplayProblemAfterStart(SDL_GetCurrentVideoDriver() ? SDL_GetCurrentVideoDriver() : "",
+                                  requestedDriver)
+             .empty()) {
+        SDL_Quit();
+        return;
+    }
+    platform::SetTerminationWake(WakeForTermination);
     if (TTF_Init() == 0) {
         {
             // The fonts close before the font engine stops.
@@ -180,6 +224,7 @@ void ShowErrorWithoutServices(const std::string& title, const std::string& utf8,
         }
         TTF_Quit();
     }
+    platform::SetTerminationWake(nullptr);
     SDL_Quit();
 }
 
@@ -192,14 +237,31 @@ ServicesResult CreateSdlServices(const ServiceOptions& options) {
     // The window class goes into the environment, which must not change once SDL runs threads
     // that read it (its audio thread looks up hints there).
     PinWindowClass();
+    PrepareTerminationRequests();
     // Read by SDL at start-up: the name sound servers and the desktop show for the program.
     SDL_SetHint(SDL_HINT_APP_NAME, options.applicationTitle.c_str());
     if (!options.vsync)
         SDL_SetHint(SDL_HINT_RENDER_VSYNC, "0");
+    const char* requestedDriver = std::getenv("SDL_VIDEODRIVER");
+    if (!headless) {
+        result.error = DisplayProblemBeforeStart(platform::DesktopSessionPresent());
+        if (!result.error.empty()) {
+            result.noDesktop = true;
+            return result;
+        }
+    }
     const platform::OutputGuess outputs = platform::GuessOutputs();
     const bool softwareRenderer = ChooseSoftwareRenderer(headless, outputs);
     if (!s->session->Start(headless, outputs, result.error))
         return result;
+    if (!headless) {
+        const char* driver = SDL_GetCurrentVideoDriver();
+        result.error = DisplayProblemAfterStart(driver ? driver : "", requestedDriver);
+        if (!result.error.empty()) {
+            result.noDesktop = true;
+            return result;
+        }
+    }
 
     const Size size = SurfaceSize(options.layout);
     // The window shows every surface pixel as scale x scale screen pixels.

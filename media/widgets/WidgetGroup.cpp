@@ -121,6 +121,7 @@ GroupResult WidgetGroup::Handle(const InputEvent& event, std::uint64_t now) {
         HandleKey(event, now, result);
         break;
     case EventKind::CloseRequest:
+    case EventKind::Terminate:
         break;
     }
     return result;

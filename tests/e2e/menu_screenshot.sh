@@ -39,7 +39,7 @@ check_menu() {
     window=$(wait_for_window "$game_pid" "$caption")
     expect_picture "$window" "$work/expected.png" "${TMPDIR:-/tmp}/sixdice-e2e-actual.png"
 
-    # A close request on the menu ends the program after its farewell, with exit code 0.
+    # The system's request to end the program ends it at once, with exit code 0.
     kill -TERM "$game_pid"
     status=0
     wait "$game_pid" || status=$?

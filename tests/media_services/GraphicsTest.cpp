@@ -5,11 +5,7 @@
 #include "HeadlessFixture.h"
 #include "media/testing/PngFile.h"
 
-#include <chrono>
-#include <csignal>
 #include <filesystem>
-#include <pthread.h>
-#include <thread>
 #include <unistd.h>
 
 namespace sixdice::media::testing {
@@ -331,30 +327,6 @@ TEST_F(HeadlessWindow, AnIdleWaitSleepsItsWholeTimeout) {
     const auto before = s().events().Ticks();
     EXPECT_FALSE(s().events().WaitEvent(300));
     EXPECT_GE(s().events().Ticks() - before, 300u) << "the wait ended before its timeout";
-}
-
-TEST_F(HeadlessWindow, AQuitSignalEndsALongWaitWithACloseRequest) {
-    struct sigaction installed {};
-    sigaction(SIGINT, nullptr, &installed);
-    if (installed.sa_handler == SIG_DFL || installed.sa_handler == SIG_IGN)
-        GTEST_SKIP() << "SDL installed no handler for SIGINT";
-    s().window().Show();
-    while (s().events().WaitEvent(0)) {
-    }
-    std::thread sender([] {
-        // The signal must reach the waiting thread, as it does in the game, whose other
-        // threads are SDL's and block it.
-        sigset_t blocked;
-        sigemptyset(&blocked);
-        sigaddset(&blocked, SIGINT);
-        pthread_sigmask(SIG_BLOCK, &blocked, nullptr);
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        kill(getpid(), SIGINT);
-    });
-    const std::optional<InputEvent> event = s().events().WaitEvent(60'000);
-    sender.join();
-    ASSERT_TRUE(event) << "the wait ran to its timeout despite the signal";
-    EXPECT_EQ(event->kind, EventKind::CloseRequest);
 }
 
 } // namespace

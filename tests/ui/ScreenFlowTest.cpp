@@ -5,6 +5,7 @@
 #include "tests/ui/support/ScreenSession.h"
 #include "tests/ui/support/SyntheticAssets.h"
 
+#include <functional>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -294,6 +295,42 @@ TEST_F(ScreenFlow, CloseRequestsByScreen) {
     EXPECT_THAT(std::vector(s.log().Lines().end() - 7, s.log().Lines().end()),
                 ElementsAre("Music.Stop", "Music.Close", "Pointer.Hide", "DrawImage 5 0 0 0",
                             "Present", "PlaySound 2 wait", "Pointer.Show"));
+}
+
+TEST_F(ScreenFlow, TheSystemsRequestEndsEveryScreenAtOnceWithoutTheFarewell) {
+    // Where a close request is refused, turned into a way back or ignored, the system's request
+    // ends the program: music off, nothing drawn, no sound waited for.
+    const std::vector<std::pair<const char*, std::function<void(ScreenSession&)>>> roads = {
+        {"menu", [](ScreenSession&) {}},
+        {"setup", [](ScreenSession& s) { s.ToSetup(); }},
+        {"game", [](ScreenSession& s) { s.StartGame(2); }},
+        {"game end",
+         [](ScreenSession& s) {
+             s.StartGame(1);
+             s.FinishGame();
+         }},
+        {"e-mail form",
+         [](ScreenSession& s) {
+             s.ToHighscore();
+             s.Click(84, 285);
+             ASSERT_TRUE(s.tmain().Email().Visible());
+         }},
+    };
+    for (const auto& [name, road] : roads) {
+        SCOPED_TRACE(name);
+        ScreenSession s(Language::Czech, {"menu.ogg", "hra.ogg"});
+        road(s);
+        const bool musicWasOn = s.tmain().MusicOn();
+        s.log().Clear();
+        s.TerminateRequest();
+        EXPECT_TRUE(s.tmain().Closed());
+        EXPECT_FALSE(s.tmain().MusicOn());
+        if (musicWasOn) {
+            EXPECT_THAT(s.log().Lines(), ElementsAre("Music.Stop", "Music.Close"));
+        } else {
+            EXPECT_THAT(s.log().Lines(), ElementsAre());
+        }
+    }
 }
 
 TEST_F(ScreenFlow, CloseOnTheEndScreenShowsTheHighscoreWithoutClearingTheSentFlag) {

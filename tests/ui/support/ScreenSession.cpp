@@ -102,6 +102,12 @@ void ScreenSession::CloseRequest() {
     Handle(e);
 }
 
+void ScreenSession::TerminateRequest() {
+    media::InputEvent e;
+    e.kind = media::EventKind::Terminate;
+    Handle(e);
+}
+
 void ScreenSession::ToSetup() {
     const NavigationPoints& p = PointsOf(language_);
     Click(p.newGameX, p.newGameY);

@@ -49,6 +49,7 @@ public:
     void Key(media::Key key, media::Modifiers modifiers = {});
     void Type(const std::string& utf8); // the text typed, then the key release
     void CloseRequest();
+    void TerminateRequest(); // the system ends the program (a signal, the session's end)
 
     // The roads a player takes.
     void ToSetup();
