@@ -31,8 +31,11 @@ std::unique_ptr<Services> StartHeadless() {
     if (!result.services)
         std::_Exit(kNoServices);
     result.services->window().Show();
-    while (result.services->events().WaitEvent(0)) {
-    } // the window's own start-up events
+    // The window's own start-up events; a request made before would come first and for ever.
+    if (!platform::TerminationRequested()) {
+        while (result.services->events().WaitEvent(0)) {
+        }
+    }
     return std::move(result.services);
 }
 
