@@ -47,11 +47,11 @@ bool VideoDriverRequested(std::string_view driver, const char* requested) {
     }
 }
 
-std::string DisplayProblemBeforeStart(bool desktopAnnounced, const char* requested,
-                                      const std::string& desktopClue) {
-    if (desktopAnnounced || (requested && !Trimmed(requested).empty()))
+std::string DisplayProblemBeforeStart(bool desktopPresent) {
+    if (desktopPresent)
         return {};
-    return desktopClue;
+    return "No desktop session to show the window on (on Linux: neither DISPLAY nor "
+           "WAYLAND_DISPLAY is set).";
 }
 
 std::string DisplayProblemAfterStart(std::string_view current, const char* requested) {

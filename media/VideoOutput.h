@@ -16,10 +16,9 @@ bool InvisibleVideoDriver(std::string_view driver);
 // comma-separated list and compares names without regard to case).
 bool VideoDriverRequested(std::string_view driver, const char* requested);
 
-// Before SDL starts: an empty text when the window can be shown, else why not. With no desktop
-// announced the game gives up unless the player named a video driver himself.
-std::string DisplayProblemBeforeStart(bool desktopAnnounced, const char* requested,
-                                      const std::string& desktopClue);
+// Before SDL starts: an empty text when a desktop session is there (or the player named a video
+// driver himself), else why the window cannot be shown.
+std::string DisplayProblemBeforeStart(bool desktopPresent);
 
 // After SDL started with video driver `current`: an empty text when it is one a person can see or
 // one the player asked for by name, else why not.

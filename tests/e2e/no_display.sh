@@ -50,9 +50,9 @@ refused() {
 }
 
 run_game -u DISPLAY -u WAYLAND_DISPLAY
-refused "no display" "Neither DISPLAY nor WAYLAND_DISPLAY is set"
+refused "no display" "neither DISPLAY nor WAYLAND_DISPLAY is set"
 run_game DISPLAY= WAYLAND_DISPLAY=
-refused "empty display variables" "Neither DISPLAY nor WAYLAND_DISPLAY is set"
+refused "empty display variables" "neither DISPLAY nor WAYLAND_DISPLAY is set"
 
 # A display that does not answer: SDL falls back to its invisible "offscreen" driver.
 run_game DISPLAY=:4093 -u WAYLAND_DISPLAY XAUTHORITY=/nonexistent
