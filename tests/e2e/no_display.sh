@@ -55,7 +55,7 @@ run_game DISPLAY= WAYLAND_DISPLAY=
 refused "empty display variables" "neither DISPLAY nor WAYLAND_DISPLAY is set"
 
 # A display that does not answer: SDL falls back to its invisible "offscreen" driver.
-run_game DISPLAY=:4093 -u WAYLAND_DISPLAY XAUTHORITY=/nonexistent
+run_game -u WAYLAND_DISPLAY DISPLAY=:4093 XAUTHORITY=/nonexistent
 refused "a display that cannot be reached" 'invisible video driver "offscreen"'
 
 # Asked for, the invisible driver and the headless mode run the game to its first frame.
