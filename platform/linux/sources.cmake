@@ -5,6 +5,7 @@ find_package(OpenSSL REQUIRED COMPONENTS Crypto)
 list(APPEND platform_core_sources
     desktop/DataFiles.cpp
     CodePageTable.cpp
+    linux/Termination.cpp
     linux/CodePage.cpp
     linux/Environment.cpp
     linux/Md5.cpp
@@ -15,6 +16,7 @@ list(APPEND platform_core_libraries OpenSSL::Crypto)
 if(SIXDICE_WITH_SDL)
     find_package(Fontconfig REQUIRED)
     list(APPEND platform_media_sources
+    linux/SdlSessionEnd.cpp
         linux/Browser.cpp
         linux/DesktopScale.cpp
         linux/DesktopSession.cpp

@@ -12,6 +12,7 @@ if(NOT TARGET sixdice_nettle)
         INTERFACE_INCLUDE_DIRECTORIES "${SIXDICE_NETTLE_INCLUDE_DIR}")
 endif()
 list(APPEND platform_core_sources
+    web/Termination.cpp
     web/CodePage.cpp
     web/Md5.cpp
     linux/Environment.cpp
@@ -20,6 +21,7 @@ list(APPEND platform_core_sources
     web/DataFiles.cpp)
 list(APPEND platform_core_libraries sixdice_nettle)
 list(APPEND platform_media_sources
+    web/SdlSessionEnd.cpp
     web/Browser.cpp
     web/DesktopScale.cpp
     web/DesktopSession.cpp

@@ -5,6 +5,7 @@
 list(APPEND platform_core_sources
     desktop/DataFiles.cpp
     CodePageTable.cpp
+    windows/Termination.cpp
     windows/CodePage.cpp
     windows/Environment.cpp
     windows/Md5.cpp
@@ -15,6 +16,7 @@ list(APPEND platform_core_libraries bcrypt shell32 ole32)
 
 if(SIXDICE_WITH_SDL)
     list(APPEND platform_media_sources
+    windows/SdlSessionEnd.cpp
         windows/Browser.cpp
         windows/DesktopScale.cpp
         windows/DesktopSession.cpp
