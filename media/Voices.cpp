@@ -63,7 +63,8 @@ MediaError Voices::Play(int index, bool wait) {
 
     if (wait && !rule.looped) {
         const int bound = rule.lengthMs > 0 ? rule.lengthMs + kWaitSlackMs : -1;
-        for (int waited = 0; mixer_.IsPlaying(channel) && (bound < 0 || waited < bound);
+        for (int waited = 0;
+             mixer_.IsPlaying(channel) && !mixer_.WaitCancelled() && (bound < 0 || waited < bound);
              waited += kWaitPollMs)
             mixer_.Delay(kWaitPollMs);
     }

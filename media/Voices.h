@@ -21,6 +21,9 @@ public:
     virtual void Restart(int channel, int sound, bool looped) = 0;
     virtual bool IsPlaying(int channel) const = 0;
     virtual void Delay(int milliseconds) = 0;
+    // True when a blocking wait should end before its sound does: the system has asked the program
+    // to end, and nothing may hold that up.
+    virtual bool WaitCancelled() const { return false; }
 };
 
 // How an entry of the sound list plays.

@@ -6,6 +6,7 @@
 #include "media/sdl/SdlSound.h"
 
 #include "media/WaveImage.h"
+#include "platform/Termination.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -65,6 +66,10 @@ bool SdlMixerBackend::IsPlaying(int channel) const {
 
 void SdlMixerBackend::Delay(int milliseconds) {
     SDL_Delay(Uint32(milliseconds));
+}
+
+bool SdlMixerBackend::WaitCancelled() const {
+    return platform::TerminationRequested();
 }
 
 SdlSound::~SdlSound() {

@@ -19,6 +19,7 @@ public:
     void Restart(int channel, int sound, bool looped) override;
     bool IsPlaying(int channel) const override;
     void Delay(int milliseconds) override;
+    bool WaitCancelled() const override;
 
 private:
     std::vector<Mix_Chunk*> chunks_;

@@ -40,11 +40,13 @@ public:
         lastDelay = milliseconds;
         now += milliseconds;
     }
+    bool WaitCancelled() const override { return cancelAt >= 0 && now >= cancelAt; }
 
     std::vector<std::string> calls;
     long now = 0;
     int delays = 0;
     int lastDelay = 0;
+    long cancelAt = -1; // when the system asks the program to end; -1: never
 
 private:
     void Begin(int channel, int sound, bool looped) {
@@ -150,6 +152,24 @@ TEST(Voices, AWaitEndsSoonAfterTheRecordingsLengthWhenTheOutputStalls) {
     unknown.SetRules({{true, false, 0, 0}});
     EXPECT_FALSE(unknown.Play(0, true));
     EXPECT_EQ(plain.now, 700);
+}
+
+TEST(Voices, ARequestToEndTheProgramCutsABlockingWaitShort) {
+    RecordedMixer mixer(std::map<int, int>{{0, 1800}});
+    mixer.cancelAt = 300;
+    Voices voices(mixer);
+    voices.SetRules({{true, false, 0, 1800}});
+    EXPECT_FALSE(voices.Play(0, true));
+    EXPECT_EQ(mixer.now, 300) << "the wait must end at the first poll after the request";
+    EXPECT_EQ(voices.Sounding(0), 1) << "the sound itself is not stopped by the wait";
+
+    // A request made before the wait starts: no wait at all.
+    RecordedMixer early(std::map<int, int>{{0, 1800}});
+    early.cancelAt = 0;
+    Voices again(early);
+    again.SetRules({{true, false, 0, 1800}});
+    EXPECT_FALSE(again.Play(0, true));
+    EXPECT_EQ(early.delays, 0);
 }
 
 TEST(Voices, WaitFollowsTheRestartedVoice) {
