@@ -25,12 +25,12 @@ fail() {
 
 cp -r "$run_dir/." "$work/run/"
 [[ -f "$work/run/sixdice.exe" ]] || fail "no sixdice.exe in $run_dir"
-first_lines=$(sed -n '1,2p' "$work/run/nastaveni.zrk" | tr -d '\r')
-music_lines=$(printf '%s\r\n' $first_lines)
+# The shipped music lines, kept whole (a command substitution would drop the last line's end).
+mapfile -t music_lines < <(sed -n '1,2p' "$work/run/nastaveni.zrk" | tr -d '\r')
 make_prefix
 
 start_game() { # LANGUAGE_LINE
-    printf '%s%s\r\n' "$music_lines" "$1" >"$work/run/nastaveni.zrk"
+    printf '%s\r\n' "${music_lines[@]}" "$1" >"$work/run/nastaveni.zrk"
     (cd "$work/run" && exec "$wine" sixdice.exe) >"$work/stdout.txt" 2>"$work/stderr.txt" &
     game_pid=$!
 }
