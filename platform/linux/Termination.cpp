@@ -5,7 +5,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Termination.h"
 
-#include <atomic>
+#include "platform/TerminationRequests.h"
+
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
@@ -19,14 +20,11 @@ namespace {
 
 constexpr int kSignals[] = {SIGTERM, SIGINT, SIGHUP};
 
-std::atomic<bool> requested{false};
 int wakePipe[2] = {-1, -1};
-std::mutex wakeMutex;
-TerminationWake wakeFunction = nullptr;
 
 void OnSignal(int) {
     const int saved = errno;
-    requested.store(true);
+    MarkTerminationRequested();
     if (wakePipe[1] >= 0) {
         const char byte = 1;
         // A full pipe already holds a wake-up, so a failed write loses nothing.
@@ -35,18 +33,12 @@ void OnSignal(int) {
     errno = saved;
 }
 
-void CallWake() {
-    const std::lock_guard lock(wakeMutex);
-    if (wakeFunction)
-        wakeFunction();
-}
-
 void WakeLoop() {
     char bytes[64];
     for (;;) {
         const ssize_t n = read(wakePipe[0], bytes, sizeof bytes);
         if (n > 0)
-            CallWake();
+            WakeTerminationWaiter();
         else if (n < 0 && errno == EINTR)
             continue;
         else
@@ -55,7 +47,6 @@ void WakeLoop() {
 }
 
 void Listen() {
-    static_assert(std::atomic<bool>::is_always_lock_free, "the signal handler sets the flag");
     if (pipe2(wakePipe, O_CLOEXEC) == 0) {
         fcntl(wakePipe[1], F_SETFL, fcntl(wakePipe[1], F_GETFL) | O_NONBLOCK);
         // The waking thread blocks the signals, so that they go to a thread that waits and cut
@@ -90,20 +81,6 @@ void Listen() {
 void ListenForTermination() {
     static std::once_flag once;
     std::call_once(once, Listen);
-}
-
-bool TerminationRequested() {
-    return requested.load();
-}
-
-void RequestTermination() {
-    requested.store(true);
-    CallWake();
-}
-
-void SetTerminationWake(TerminationWake wake) {
-    const std::lock_guard lock(wakeMutex);
-    wakeFunction = wake;
 }
 
 } // namespace sixdice::platform

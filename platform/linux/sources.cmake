@@ -6,6 +6,7 @@ list(APPEND platform_core_sources
     desktop/DataFiles.cpp
     CodePageTable.cpp
     linux/Termination.cpp
+    TerminationRequests.cpp
     linux/CodePage.cpp
     linux/Environment.cpp
     linux/Md5.cpp

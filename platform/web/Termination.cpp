@@ -3,30 +3,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Termination.h"
 
-#include <atomic>
-
 namespace sixdice::platform {
-namespace {
 
-std::atomic<bool> requested{false};
-TerminationWake wakeFunction = nullptr; // the page has one thread
-
-} // namespace
-
+// The page has no signals or console; its tab closes without asking the program.
 void ListenForTermination() {}
-
-bool TerminationRequested() {
-    return requested.load();
-}
-
-void RequestTermination() {
-    requested.store(true);
-    if (wakeFunction)
-        wakeFunction();
-}
-
-void SetTerminationWake(TerminationWake wake) {
-    wakeFunction = wake;
-}
 
 } // namespace sixdice::platform

@@ -13,6 +13,7 @@ if(NOT TARGET sixdice_nettle)
 endif()
 list(APPEND platform_core_sources
     web/Termination.cpp
+    TerminationRequests.cpp
     web/CodePage.cpp
     web/Md5.cpp
     linux/Environment.cpp

@@ -5,22 +5,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Termination.h"
 
-#include <atomic>
+#include "platform/TerminationRequests.h"
+
 #include <mutex>
 #include <windows.h>
 
 namespace sixdice::platform {
 namespace {
-
-std::atomic<bool> requested{false};
-std::mutex wakeMutex;
-TerminationWake wakeFunction = nullptr;
-
-void CallWake() {
-    const std::lock_guard lock(wakeMutex);
-    if (wakeFunction)
-        wakeFunction();
-}
 
 BOOL WINAPI OnConsoleEvent(DWORD type) {
     switch (type) {
@@ -46,20 +37,6 @@ BOOL WINAPI OnConsoleEvent(DWORD type) {
 void ListenForTermination() {
     static std::once_flag once;
     std::call_once(once, [] { SetConsoleCtrlHandler(OnConsoleEvent, TRUE); });
-}
-
-bool TerminationRequested() {
-    return requested.load();
-}
-
-void RequestTermination() {
-    requested.store(true);
-    CallWake();
-}
-
-void SetTerminationWake(TerminationWake wake) {
-    const std::lock_guard lock(wakeMutex);
-    wakeFunction = wake;
 }
 
 } // namespace sixdice::platform

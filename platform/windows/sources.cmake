@@ -6,6 +6,7 @@ list(APPEND platform_core_sources
     desktop/DataFiles.cpp
     CodePageTable.cpp
     windows/Termination.cpp
+    TerminationRequests.cpp
     windows/CodePage.cpp
     windows/Environment.cpp
     windows/Md5.cpp
