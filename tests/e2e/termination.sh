@@ -57,20 +57,29 @@ running() {
 end_with() {
     local signal=$1 where=$2 started farewell=no
     started=$(date +%s%N)
+    # The moment the game ends is taken by a watcher of its own, so that a screenshot under way
+    # never counts towards the game's time.
+    rm -f "$work/ended"
+    (
+        while running "$game_pid"; do sleep 0.01; done
+        date +%s%N >"$work/ended"
+    ) &
+    local watcher=$!
     kill "-$signal" "$game_pid"
     for _ in $(seq 1 50); do
         running "$game_pid" || break
-        # import waits for a click to choose another window when this one has just gone: it is
-        # asked only while the window exists, and never for long.
-        if xwininfo -id "$window" >/dev/null 2>&1 &&
-            timeout 2 import -window "$window" "$work/now.png" 2>/dev/null &&
+        # xwd, not import: import holds the X server while it copies, which would stall the
+        # game's own goodbye to the server, and waits for a click when the window has just gone.
+        if timeout 2 xwd -silent -id "$window" -out "$work/now.xwd" 2>/dev/null &&
+            convert "xwd:$work/now.xwd" "$work/now.png" 2>/dev/null &&
             shows 5 0 0 400 300; then
             farewell=yes
         fi
         sleep 0.1
     done
     wait_for_exit "$game_pid" 1
-    local took=$((($(date +%s%N) - started) / 1000000))
+    wait "$watcher"
+    local took=$((($(cat "$work/ended") - started) / 1000000))
     [[ $farewell == no ]] || fail "SIG$signal $where: the farewell was shown"
     ((status == 0)) || fail "SIG$signal $where: exit code $status, not 0"
     ((took < 1000)) || fail "SIG$signal $where: the game took $took ms to end"
