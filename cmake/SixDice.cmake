@@ -97,8 +97,22 @@ function(sixdice_wine_test name)
         ENVIRONMENT "${environment}" FIXTURES_REQUIRED sixdice_wine TIMEOUT 600)
 endfunction()
 
+# sixdice_build_path(TARGET NAME VALUE) defines build_paths::NAME (tests/support/BuildPaths.h) as
+# VALUE for TARGET, in a source file of its own: the folders differ from clone to clone, and a
+# compile definition would change every file's compile line with them, so a compiler cache would
+# rebuild the whole program for a clone in another folder. VALUE may hold generator expressions.
+function(sixdice_build_path target name value)
+    string(REPLACE "\\" "\\\\" value "${value}")
+    string(REPLACE "\"" "\\\"" value "${value}")
+    set(file "${CMAKE_CURRENT_BINARY_DIR}/${target}_path_${name}.cpp")
+    file(GENERATE OUTPUT "${file}" CONTENT
+         "#include \"tests/support/BuildPaths.h\"\nconst char* const build_paths::${name} = \"${value}\";\n")
+    target_sources(${target} PRIVATE "${file}")
+    target_include_directories(${target} PRIVATE "${PROJECT_SOURCE_DIR}")
+endfunction()
+
 # Pins a test's fonts: copies the font files the game falls back to into the build folder and
-# tells the test where they are (SIXDICE_TEST_FONT_DIR), so widths and golden images do not depend
+# tells the test where they are (build_paths::fontDir), so widths and golden images do not depend
 # on the fonts a machine has.
 function(sixdice_pinned_fonts target)
     set(font_dir "${CMAKE_CURRENT_BINARY_DIR}/fonts")
@@ -108,5 +122,5 @@ function(sixdice_pinned_fonts target)
             file(COPY "/usr/share/fonts/truetype/${font}" DESTINATION "${font_dir}")
         endif()
     endforeach()
-    target_compile_definitions(${target} PRIVATE SIXDICE_TEST_FONT_DIR="${font_dir}")
+    sixdice_build_path(${target} fontDir "${font_dir}")
 endfunction()

@@ -1,12 +1,13 @@
 // Start-up, idle and pointer-movement costs of the game on the headless media services.
-// The working folder is the build's generated one (SIXDICE_ASSET_DIR), so real artwork and music
-// are measured. In an X server: SIXDICE_BENCH_WINDOWED=1 xvfb-run -a ./bench_app
+// The working folder is the build's generated one (build_paths::assetDir), so real artwork and
+// music are measured. In an X server: SIXDICE_BENCH_WINDOWED=1 xvfb-run -a ./bench_app
 // SPDX-FileCopyrightText: 2026 The Six Dice authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/MessageLoop.h"
 #include "app/SettingsFile.h"
 #include "game/Clock.h"
 #include "media/Services.h"
+#include "tests/support/BuildPaths.h"
 #include "ui/uMain.h"
 
 #include <benchmark/benchmark.h>
@@ -25,7 +26,7 @@ using Clock = std::chrono::steady_clock;
 
 bool EnterAssetFolder(benchmark::State& state) {
     std::error_code error;
-    std::filesystem::current_path(SIXDICE_BENCH_ASSET_DIR, error);
+    std::filesystem::current_path(build_paths::assetDir, error);
     if (error || !std::filesystem::exists("nastaveni.zrk")) {
         state.SkipWithError("the asset folder has no generated data files; build the assets first");
         return false;

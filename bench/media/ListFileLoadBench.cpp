@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Six Dice authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/listfile/ListFile.h"
+#include "tests/support/BuildPaths.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -100,7 +101,7 @@ BENCHMARK(BM_LoadGraphicsFileFreshMemory)->Unit(benchmark::kMillisecond);
 
 // The game's own graphics file from the generated working directory, when the build made one.
 void BM_LoadGameGraphicsFile(benchmark::State& state) {
-    const std::string path = std::string(SIXDICE_ASSET_DIR) + "/grafika_cz.zrk";
+    const std::string path = std::string(build_paths::assetDir) + "/grafika_cz.zrk";
     std::error_code ec;
     const auto size = std::filesystem::file_size(path, ec);
     if (ec) {

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Six Dice authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/media/TestStreams.h"
+#include "tests/support/BuildPaths.h"
 #include "tests/ui/support/SyntheticAssets.h"
 
 #include <cstdlib>
@@ -31,7 +32,7 @@ RunResult RunSixDice(const testsupport::WorkingFolder& folder, const std::string
         folder.Path().parent_path() / (folder.Path().filename().string() + ".stderr");
     const std::string command = "SIXDICE_HEADLESS=1 XDG_CONFIG_HOME='" +
                                 (folder.Path() / "config").string() + "' " + prefix +
-                                " timeout 20 '" SIXDICE_EXECUTABLE "' " + arguments +
+                                " timeout 20 '" + build_paths::executable + "' " + arguments +
                                 " >/dev/null 2>'" + errors.string() + "'";
     const int status = std::system(command.c_str());
     RunResult result;
@@ -129,7 +130,8 @@ TEST(Executable, GoesOnWithoutMusicThatIsANamedPipe) {
 
 // Music files that open but are no music, or that the decoder gives up on when asked to play.
 TEST(Executable, GoesOnWithoutMusicThatCannotBePlayed) {
-    const std::filesystem::path realPiece = SIXDICE_ASSET_DIR "/hudba/menu.ogg";
+    const std::filesystem::path realPiece =
+        std::filesystem::path(build_paths::assetDir) / "hudba/menu.ogg";
     std::ifstream in(realPiece, std::ios::binary);
     if (!in) {
         GTEST_SKIP() << "no generated music in " << realPiece << " (build the assets first)";

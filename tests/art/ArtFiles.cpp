@@ -4,6 +4,7 @@
 #include "tests/art/ArtFiles.h"
 
 #include "media/listfile/ListFile.h"
+#include "tests/support/BuildPaths.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -14,7 +15,7 @@
 namespace sixdice::art::test {
 
 std::string AssetPath(const std::string& name) {
-    return (std::filesystem::path(SIXDICE_ASSET_DIR) / name).string();
+    return (std::filesystem::path(build_paths::assetDir) / name).string();
 }
 
 const media::ImageList* GraphicsFile(Language language) {

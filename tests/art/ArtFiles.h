@@ -4,6 +4,7 @@
 #pragma once
 
 #include "media/listfile/ListData.h"
+#include "tests/support/BuildPaths.h"
 #include "tools/assetbuild/HotAreas.h"
 
 #include <gtest/gtest.h>
@@ -18,7 +19,7 @@ const media::ImageList* GraphicsFile(Language language);
 #define SIXDICE_REQUIRE_ART(list, language)                                                        \
     const media::ImageList* list = ::sixdice::art::test::GraphicsFile(language);                   \
     if (list == nullptr) {                                                                         \
-        GTEST_SKIP() << "no generated graphics file in " << SIXDICE_ASSET_DIR;                     \
+        GTEST_SKIP() << "no generated graphics file in " << build_paths::assetDir;                 \
     }
 
 std::string AssetPath(const std::string& name);

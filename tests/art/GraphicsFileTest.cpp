@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/listfile/BmpFile.h"
 #include "tests/art/ArtFiles.h"
+#include "tests/support/BuildPaths.h"
 
 #include <filesystem>
 #include <fstream>
@@ -82,7 +83,7 @@ TEST(GraphicsFile, PlayerPlatesFitTheirColumnAboveTheFirstCell) {
 TEST(EmailFormPicture, IsA24BitBitmapOfTheFormsSize) {
     const std::string file = AssetPath("email.bmp");
     if (!std::filesystem::exists(file)) {
-        GTEST_SKIP() << "no generated e-mail form picture in " << SIXDICE_ASSET_DIR;
+        GTEST_SKIP() << "no generated e-mail form picture in " << build_paths::assetDir;
     }
     std::ifstream in(file, std::ios::binary);
     const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};

@@ -3,6 +3,7 @@
 // SPDX-FileCopyrightText: 2026 The Six Dice authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/art/ArtFiles.h"
+#include "tests/support/BuildPaths.h"
 
 #include <sstream>
 
@@ -48,7 +49,7 @@ std::vector<Placed> AllHighlights() {
 #define SIXDICE_REQUIRE_HIGHLIGHTS(name)                                                           \
     const std::vector<Placed> name = AllHighlights();                                              \
     if (name.empty()) {                                                                            \
-        GTEST_SKIP() << "no generated graphics file in " << SIXDICE_ASSET_DIR;                     \
+        GTEST_SKIP() << "no generated graphics file in " << build_paths::assetDir;                 \
     }
 
 TEST(HighlightImage, LiesWithinItsScreen) {

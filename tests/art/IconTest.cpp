@@ -2,6 +2,7 @@
 // compiled-in pixels, and the icon source itself at every size the desktop asks for.
 // SPDX-FileCopyrightText: 2026 The Six Dice authors
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "tests/support/BuildPaths.h"
 #include "tools/assetbuild/IconRender.h"
 #include "tools/assetbuild/SvgSource.h"
 
@@ -13,7 +14,7 @@
 namespace sixdice::art {
 namespace {
 
-const std::string kRoot = SIXDICE_ART_SOURCE_DIR;
+const std::string kRoot = build_paths::artSourceDir;
 
 // A 10 x 10 document: opaque red on the left half, half-transparent blue at the bottom right,
 // nothing at the top right.

@@ -3,6 +3,7 @@
 // instrumented.)
 // SPDX-FileCopyrightText: 2026 The Six Dice authors
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "tests/support/BuildPaths.h"
 #include "tools/assetbuild/SvgRender.h"
 #include "tools/assetbuild/SvgSource.h"
 
@@ -11,7 +12,7 @@
 namespace sixdice::art {
 namespace {
 
-const std::string kRoot = SIXDICE_ART_SOURCE_DIR;
+const std::string kRoot = build_paths::artSourceDir;
 
 AssembledSource Plate(const std::string& attributes) {
     return AssembleText(R"(<svg xmlns="http://www.w3.org/2000/svg" width="120" height="40">)"

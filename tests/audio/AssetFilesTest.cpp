@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Six Dice authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/listfile/ListFile.h"
+#include "tests/support/BuildPaths.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -16,7 +17,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kRun = SIXDICE_ASSET_DIR;
+const fs::path kRun = build_paths::assetDir;
 
 std::string ReadAll(const fs::path& path) {
     std::ifstream file(path, std::ios::binary);

@@ -2,6 +2,7 @@
 // Any change in what the reader makes of valid or broken files is thereby a reviewed change.
 // SPDX-FileCopyrightText: 2026 The Six Dice authors
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "tests/support/BuildPaths.h"
 #include "tools/zrk/Commands.h"
 
 #include <algorithm>
@@ -19,7 +20,7 @@ namespace fs = std::filesystem;
 
 std::string CurrentListing() {
     std::vector<fs::path> files;
-    for (const auto& entry : fs::directory_iterator(SIXDICE_FUZZ_CORPUS_DIR)) {
+    for (const auto& entry : fs::directory_iterator(build_paths::fuzzCorpusDir)) {
         const auto ext = entry.path().extension();
         if (ext == ".zrk") {
             files.push_back(entry.path());
@@ -39,7 +40,7 @@ std::string CurrentListing() {
 
 TEST(GoldenListing, SeedFilesListAsRecorded) {
     const std::string current = CurrentListing();
-    const fs::path golden = fs::path(SIXDICE_GOLDEN_DIR) / "seed_listing.txt";
+    const fs::path golden = fs::path(build_paths::goldenDir) / "seed_listing.txt";
     if (std::getenv("SIXDICE_UPDATE_GOLDEN") != nullptr) {
         std::ofstream(golden, std::ios::binary) << current;
         GTEST_SKIP() << "golden listing rewritten: " << golden;

@@ -4,6 +4,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "HeadlessFixture.h"
 #include "media/testing/PngFile.h"
+#include "tests/support/BuildPaths.h"
 
 #include <filesystem>
 #include <unistd.h>
@@ -241,7 +242,7 @@ TEST_F(HeadlessGraphics, GoldenSceneOfImagesAndText) {
     s().graphics().SetFont(kArialBlack, 16, {255, 255, 255});
     s().graphics().DrawText(10, 80, "Šest kostek");
     const Picture actual = s().graphics().CaptureSurface();
-    const std::string golden = std::string(SIXDICE_TEST_GOLDEN_DIR) + "/scene.png";
+    const std::string golden = std::string(build_paths::goldenDir) + "/scene.png";
     if (const char* update = std::getenv("SIXDICE_UPDATE_GOLDEN"); update && *update == '1') {
         ASSERT_FALSE(SavePng(actual, golden));
         GTEST_SKIP() << "golden image written to " << golden;

@@ -5,6 +5,7 @@
 
 #include "media/Services.h"
 #include "media/listfile/ListFile.h"
+#include "tests/support/BuildPaths.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -16,7 +17,7 @@ class HeadlessServices : public ::testing::Test {
 protected:
     void SetUp() override {
         // The folder the build fills with Lato-Black.ttf and the DejaVu files.
-        setenv("SIXDICE_FONT_DIR", SIXDICE_TEST_FONT_DIR, 1);
+        setenv("SIXDICE_FONT_DIR", build_paths::fontDir, 1);
         ServiceOptions options;
         options.headless = true;
         options.caption = "Six Dice";

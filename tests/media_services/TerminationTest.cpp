@@ -6,6 +6,7 @@
 #include "platform/Termination.h"
 
 #include "media/Services.h"
+#include "tests/support/BuildPaths.h"
 
 #include <SDL.h>
 #include <atomic>
@@ -24,7 +25,7 @@ namespace {
 constexpr int kSawTerminate = 0, kSawNothing = 3, kSawOther = 4, kTooLate = 5, kNoServices = 6;
 
 std::unique_ptr<Services> StartHeadless() {
-    setenv("SIXDICE_FONT_DIR", SIXDICE_TEST_FONT_DIR, 1);
+    setenv("SIXDICE_FONT_DIR", build_paths::fontDir, 1);
     ServiceOptions options;
     options.headless = true;
     ServicesResult result = CreateSdlServices(options);

@@ -9,6 +9,7 @@
 #include "game/Clock.h"
 #include "media/Services.h"
 #include "media/testing/PngFile.h"
+#include "tests/support/BuildPaths.h"
 #include "tests/ui/support/SyntheticAssets.h"
 #include "ui/uMain.h"
 
@@ -22,7 +23,7 @@ namespace {
 class GoldenScreen : public ::testing::Test {
 protected:
     void SetUp() override {
-        setenv("SIXDICE_FONT_DIR", SIXDICE_TEST_FONT_DIR, 1);
+        setenv("SIXDICE_FONT_DIR", build_paths::fontDir, 1);
         folder_.WriteCompleteSet("");
         media::ServiceOptions options;
         options.headless = true;
@@ -55,7 +56,7 @@ protected:
         const media::Picture actual = services_->graphics().CaptureSurface();
         ASSERT_EQ(actual.width, 547);
         ASSERT_EQ(actual.height, 448);
-        const std::string file = std::string(SIXDICE_TEST_GOLDEN_DIR) + "/" + name + ".png";
+        const std::string file = std::string(build_paths::goldenDir) + "/" + name + ".png";
         if (const char* update = std::getenv("SIXDICE_UPDATE_GOLDENS"); update && *update == '1') {
             auto failure = media::testing::SavePng(actual, file);
             ASSERT_EQ(failure, std::nullopt) << *failure;

@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/Clock.h"
 #include "media/Services.h"
+#include "tests/support/BuildPaths.h"
 #include "tests/ui/support/SyntheticAssets.h"
 #include "ui/uMain.h"
 
@@ -17,7 +18,7 @@ TEST(RealMusicLoop, AShortOggPlaysAgainAfterItsEnd) {
     testsupport::WorkingFolder folder;
     folder.WriteCompleteSet("");
     std::filesystem::create_directory(folder.Path() / "hudba");
-    std::filesystem::copy_file(SIXDICE_TEST_SHORT_OGG, folder.Path() / "hudba" / "short.ogg");
+    std::filesystem::copy_file(build_paths::shortOgg, folder.Path() / "hudba" / "short.ogg");
 
     media::ServiceOptions options;
     options.headless = true;

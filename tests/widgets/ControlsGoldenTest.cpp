@@ -11,6 +11,7 @@
 #include "media/widgets/Label.h"
 #include "media/widgets/TextBox.h"
 #include "media/widgets/WidgetGroup.h"
+#include "tests/support/BuildPaths.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -19,7 +20,7 @@ namespace sixdice::media::widgets {
 namespace {
 
 TEST(ControlsGolden, SetupAndEmailControlsOnTheFelt) {
-    setenv("SIXDICE_FONT_DIR", SIXDICE_TEST_FONT_DIR, 1);
+    setenv("SIXDICE_FONT_DIR", build_paths::fontDir, 1);
     ServiceOptions options;
     options.headless = true;
     ServicesResult started = CreateSdlServices(options);
@@ -81,7 +82,7 @@ TEST(ControlsGolden, SetupAndEmailControlsOnTheFelt) {
     EXPECT_TRUE(ok.Pressed());
 
     const Picture actual = g.CaptureSurface();
-    const std::string file = std::string(SIXDICE_TEST_GOLDEN_DIR) + "/controls.png";
+    const std::string file = std::string(build_paths::goldenDir) + "/controls.png";
     if (const char* update = std::getenv("SIXDICE_UPDATE_GOLDENS"); update && *update == '1') {
         const auto failure = testing::SavePng(actual, file);
         ASSERT_EQ(failure, std::nullopt) << *failure;
