@@ -2,7 +2,8 @@
 // The table at scale: fills the database DSN up to ROWS rows (distinct valid-looking results
 // spread over the whole score range and a year of dates, names TAB0000001 ...), then times what
 // a request does with that many rows: the table page (the first hundred, rendered) and a new
-// submission's rank, for rows from the top to the very bottom. Prints one JSON object.
+// submission's rank, for rows from the top to the very bottom, and the hourly ceiling's count.
+// Prints one JSON object.
 //   php scale.php DSN ROWS
 // SPDX-FileCopyrightText: 2026 The Six Dice authors
 // SPDX-License-Identifier: GPL-3.0-or-later
@@ -13,6 +14,7 @@ require __DIR__ . '/../../server/src/autoload.php';
 
 use SixDice\Server\Config;
 use SixDice\Server\Database;
+use SixDice\Server\GlobalCeiling;
 use SixDice\Server\HtmlView;
 use SixDice\Server\Plausibility;
 use SixDice\Server\Query;
@@ -34,8 +36,10 @@ $pdo->exec(Database::isSqlite($pdo) ? 'PRAGMA synchronous = OFF' : 'SET synchron
 if (!Database::isSqlite($pdo)) {
     // A million rows in a few big transactions would leave a million dead versions of the counts
     // per score, which years of single results (and autovacuum) never do: PostgreSQL counts the
-    // rows once afterwards instead, as the schema's migration counts an existing table.
+    // rows once afterwards instead, as the schema's migration counts an existing table. The rows
+    // are dated a year and more ago, beyond the minutes the hourly ceiling counts.
     $pdo->exec('ALTER TABLE scores DISABLE TRIGGER scores_counted');
+    $pdo->exec('ALTER TABLE scores DISABLE TRIGGER scores_new_counted');
 }
 $start = hrtime(true);
 $batch = 500;
@@ -63,6 +67,7 @@ if (Database::isSqlite($pdo)) {
     $pdo->exec('DELETE FROM score_counts');
     $pdo->exec('INSERT INTO score_counts (score, total) SELECT score, COUNT(*) FROM scores WHERE hidden = 0 GROUP BY score');
     $pdo->exec('ALTER TABLE scores ENABLE TRIGGER scores_counted');
+    $pdo->exec('ALTER TABLE scores ENABLE TRIGGER scores_new_counted');
     $pdo->commit();
     // What autovacuum does a little later: the index-only scans need the visibility map.
     $pdo->exec('VACUUM ANALYZE scores');
@@ -107,11 +112,23 @@ foreach (array_merge([(int) $worst, (int) $best], array_map(static fn (): int =>
         ++$checked;
     }
 }
+// The whole table's hourly ceiling, as a submission asks it, at its default and at a thousand
+// results a second.
+$ceilingTimes = [];
+foreach ([600, 3_600_000] as $perHour) {
+    $ceiling = new GlobalCeiling($pdo, $perHour);
+    for ($i = 0; $i < 100; ++$i) {
+        $t = hrtime(true);
+        $ceiling->wait(time());
+        $ceilingTimes[] = (hrtime(true) - $t) / 1e6;
+    }
+}
 echo json_encode([
     'driver' => $pdo->getAttribute(PDO::ATTR_DRIVER_NAME),
     'rows' => $table->count(),
     'fill_seconds' => round($filled, 1),
     'table_page' => $figures($page),
     'rank' => $figures($rank),
+    'hourly_ceiling' => $figures($ceilingTimes),
     'worst_rank' => $table->rowWithRank((int) $worst)['rank'],
 ]), "\n";

@@ -14,6 +14,16 @@ final class GlobalCeiling
 {
     public const WINDOW = 3600;
 
+    /**
+     * Rows are counted per minute (the table new_row_counts, kept by triggers on scores). The
+     * window holds the minute of now and the 60 before it: every row of the last hour is in it,
+     * and a row leaves it between 60 and 61 minutes after it came. The ceiling therefore never
+     * lets more than N rows into any hour and may ask for up to a minute more than the exact
+     * wait.
+     */
+    public const PERIOD = 60;
+    private const PERIODS = self::WINDOW / self::PERIOD + 1;
+
     /** @param int $perHour 0 switches the ceiling off */
     public function __construct(private readonly PDO $pdo, private readonly int $perHour)
     {
@@ -34,46 +44,59 @@ final class GlobalCeiling
         if ($this->perHour <= 0) {
             return 0;
         }
-        if (!Database::isSqlite($this->pdo)
-            && ($this->perHour <= self::NEAR || $this->newestInWindow($this->perHour - self::NEAR, $now))) {
+        $count = $this->count($now);
+        if (!Database::isSqlite($this->pdo) && $count >= $this->perHour - self::NEAR) {
             $this->pdo->query('SELECT pg_advisory_xact_lock(4344, 0)')->closeCursor();
+            // A new statement: it sees what the writers before this one committed.
+            $count = $this->count($now);
         }
-        return $this->wait($now);
+        return $count < $this->perHour ? 0 : $this->waitWhenFull($now);
+    }
+
+    /** 0 when one more row fits in the last hour, else the seconds until one does. */
+    public function wait(int $now): int
+    {
+        if ($this->perHour <= 0 || $this->count($now) < $this->perHour) {
+            return 0;
+        }
+        return $this->waitWhenFull($now);
+    }
+
+    /** The first minute of the window at this time. */
+    private static function firstPeriod(int $now): int
+    {
+        return intdiv($now, self::PERIOD) - (self::PERIODS - 1);
+    }
+
+    /** The rows in the window: at most PERIODS minutes (of a few shares each) added up. */
+    private function count(int $now): int
+    {
+        $statement = $this->pdo->prepare('SELECT COALESCE(SUM(total), 0) FROM new_row_counts WHERE period >= ?');
+        $statement->execute([self::firstPeriod($now)]);
+        $count = (int) $statement->fetchColumn();
+        $statement->closeCursor();
+        return $count;
     }
 
     /**
-     * 0 when one more row fits in the last hour, else the seconds until one does: when the
-     * N-th newest row is an hour old, only N - 1 are left in the window. Finding it walks at most
-     * N entries of the time index, however many rows the table holds.
+     * The seconds until the oldest minutes have left the window and taken enough rows with
+     * them that one more fits: a minute leaves when the window's first minute passes it.
      */
-    public function wait(int $now): int
+    private function waitWhenFull(int $now): int
     {
-        if ($this->perHour <= 0) {
-            return 0;
+        $statement = $this->pdo->prepare(
+            'SELECT period, SUM(total) FROM new_row_counts WHERE period >= ? GROUP BY period ORDER BY period'
+        );
+        $statement->execute([self::firstPeriod($now)]);
+        $minutes = $statement->fetchAll(PDO::FETCH_NUM);
+        $excess = array_sum(array_map(static fn (array $minute): int => (int) $minute[1], $minutes)) - $this->perHour + 1;
+        foreach ($minutes as [$period, $total]) {
+            $excess -= (int) $total;
+            if ($excess <= 0) {
+                return max(1, ((int) $period + self::PERIODS) * self::PERIOD - $now);
+            }
         }
-        $nth = $this->newest($this->perHour);
-        if ($nth === null || $nth <= $now - self::WINDOW) {
-            return 0;
-        }
-        return max(1, $nth + self::WINDOW - $now);
-    }
-
-    /** The time of the n-th newest row (1: the newest), or null when there are fewer rows. */
-    private function newest(int $n): ?int
-    {
-        $statement = $this->pdo->prepare('SELECT submitted_at FROM scores ORDER BY submitted_at DESC LIMIT 1 OFFSET ?');
-        $statement->bindValue(1, $n - 1, PDO::PARAM_INT);
-        $statement->execute();
-        $time = $statement->fetchColumn();
-        $statement->closeCursor();
-        return $time === false ? null : (int) $time;
-    }
-
-    /** True when at least n rows are less than an hour old. */
-    private function newestInWindow(int $n, int $now): bool
-    {
-        $time = $this->newest($n);
-        return $time !== null && $time > $now - self::WINDOW;
+        return 0; // the rows left meanwhile
     }
 
     /** Logs that the ceiling refuses results, unless that was logged within the last hour. */

@@ -121,6 +121,70 @@ final class Schema
             'sqlite' => [],
             'pgsql' => ['ALTER TABLE score_counts SET (fillfactor = 50)'],
         ],
+        // How many rows each minute brought, for the whole table's hourly ceiling: the ceiling
+        // adds up the last hour's minutes instead of walking the last hour's rows, so its cost
+        // stays the same however many results an hour brings. Triggers count every new row and
+        // give a deleted row's place back; minutes older than two hours are dropped as new ones
+        // begin. PostgreSQL writers run side by side and each holds the row it counted in until
+        // its commit, so each transaction counts in a share of the minute (a shard) that no other
+        // open transaction holds; SQLite has one writer at a time and one share.
+        5 => [
+            'sqlite' => [
+                'CREATE TABLE new_row_counts (
+                    period INTEGER NOT NULL, shard INTEGER NOT NULL, total INTEGER NOT NULL,
+                    PRIMARY KEY (period, shard))',
+                'INSERT INTO new_row_counts (period, shard, total)
+                    SELECT submitted_at / 60, 0, COUNT(*) FROM scores
+                    WHERE submitted_at >= (SELECT MAX(submitted_at) FROM scores) - 7200 GROUP BY submitted_at / 60',
+                'CREATE TRIGGER scores_new_counted AFTER INSERT ON scores BEGIN
+                    INSERT INTO new_row_counts (period, shard, total) VALUES (NEW.submitted_at / 60, 0, 1)
+                        ON CONFLICT (period, shard) DO UPDATE SET total = total + 1;
+                    DELETE FROM new_row_counts WHERE period < NEW.submitted_at / 60 - 120;
+                 END',
+                'CREATE TRIGGER scores_new_uncounted AFTER DELETE ON scores BEGIN
+                    UPDATE new_row_counts SET total = total - 1
+                        WHERE period = OLD.submitted_at / 60 AND shard = 0 AND total > 0;
+                 END',
+            ],
+            'pgsql' => [
+                'CREATE TABLE new_row_counts (
+                    period BIGINT NOT NULL, shard INTEGER NOT NULL, total BIGINT NOT NULL,
+                    PRIMARY KEY (period, shard)) WITH (fillfactor = 50)',
+                'INSERT INTO new_row_counts (period, shard, total)
+                    SELECT submitted_at / 60, 0, COUNT(*) FROM scores
+                    WHERE submitted_at >= (SELECT MAX(submitted_at) FROM scores) - 7200 GROUP BY submitted_at / 60',
+                'CREATE FUNCTION scores_new_count() RETURNS trigger LANGUAGE plpgsql AS $$
+                 DECLARE
+                    share INTEGER := 0;
+                    fresh BOOLEAN;
+                 BEGIN
+                    IF TG_OP = \'DELETE\' THEN
+                        UPDATE new_row_counts AS c SET total = c.total - 1
+                            WHERE (c.period, c.shard) = (SELECT d.period, d.shard FROM new_row_counts AS d
+                                WHERE d.period = OLD.submitted_at / 60 AND d.total > 0 ORDER BY d.shard LIMIT 1);
+                        RETURN NULL;
+                    END IF;
+                    -- The first share no other open transaction holds (a transaction holds the
+                    -- lock of its own share already); with all of them held, one is shared.
+                    WHILE share < 64 AND NOT pg_try_advisory_xact_lock(4345, share) LOOP
+                        share := share + 1;
+                    END LOOP;
+                    IF share = 64 THEN
+                        share := pg_backend_pid() % 64;
+                    END IF;
+                    INSERT INTO new_row_counts AS c (period, shard, total) VALUES (NEW.submitted_at / 60, share, 1)
+                        ON CONFLICT (period, shard) DO UPDATE SET total = c.total + 1
+                        RETURNING c.xmax = 0 INTO fresh;
+                    IF fresh THEN
+                        DELETE FROM new_row_counts AS c WHERE c.shard = share
+                            AND c.period < NEW.submitted_at / 60 - 120;
+                    END IF;
+                    RETURN NULL;
+                 END $$',
+                'CREATE TRIGGER scores_new_counted AFTER INSERT OR DELETE ON scores
+                    FOR EACH ROW EXECUTE FUNCTION scores_new_count()',
+            ],
+        ],
     ];
 
     public static function latestVersion(): int

@@ -135,19 +135,50 @@ final class ModerationTest extends TestCase
     {
         $ceiling = new GlobalCeiling($this->pdo, 3);
         self::assertSame(0, $ceiling->wait(self::T));
-        $this->store('old', 1, self::T - 3600);           // an hour old: out of the window
+        $this->store('old', 1, self::T - 3661);           // over an hour and a minute old: out of the window
         $this->store('a', 1, self::T - 1000, '192.0.2.1/32');
         $this->store('b', 1, self::T - 500, '192.0.2.2/32');
         self::assertSame(0, $ceiling->wait(self::T), 'two in the hour');
         $hidden = $this->store('c', 1, self::T - 100, '2001:db8::/64');
         $this->table->setHidden($hidden, true);
-        self::assertSame(2600, $ceiling->wait(self::T), 'full: until the oldest of the hour is an hour old');
-        self::assertSame(0, $ceiling->wait(self::T + 2600));
+        // Full until the oldest row of the hour is an hour old, counted by its minute.
+        $wait = $ceiling->wait(self::T);
+        self::assertGreaterThanOrEqual(2600, $wait, 'never less than the exact wait');
+        self::assertLessThanOrEqual(2660, $wait, 'at most its minute more');
+        self::assertGreaterThan(0, $ceiling->wait(self::T + $wait - 1));
+        self::assertSame(0, $ceiling->wait(self::T + $wait));
         $this->store('d', 1, self::T - 50);
         $this->store('e', 1, self::T - 10);
-        self::assertSame(3500, $ceiling->wait(self::T), 'two over: until three of the five have aged');
-        self::assertSame(3500, $ceiling->admit(self::T), 'the same inside a write');
+        $wait = $ceiling->wait(self::T);
+        self::assertTrue($wait >= 3500 && $wait <= 3560, "two over: until three of the five have aged ($wait)");
+        self::assertSame($wait, $ceiling->admit(self::T), 'the same inside a write');
+        self::assertSame(0, $ceiling->wait(self::T + $wait));
+        $this->table->delete($this->store('f', 1, self::T - 5));
+        self::assertSame($wait, $ceiling->wait(self::T), 'a deleted row gives its place back');
+        $this->table->delete($hidden);
+        $wait = $ceiling->wait(self::T);
+        self::assertTrue($wait >= 3100 && $wait <= 3160, "one over: until two of the four have aged ($wait)");
         self::assertSame(0, (new GlobalCeiling($this->pdo, 0))->wait(self::T), '0 switches it off');
+    }
+
+    public function testTheCeilingCountsWhatOtherWritersStoredAndForgetsOldHours(): void
+    {
+        $ceiling = new GlobalCeiling($this->pdo, 1000);
+        $second = new GlobalCeiling(Database::open(new Config(dsn: $this->config->dsn, dbPersistent: false)), 1000);
+        for ($i = 0; $i < 999; ++$i) {
+            $this->store("n$i", 1, self::T - 3000 + 3 * $i);
+        }
+        self::assertSame(0, $second->wait(self::T), '999 of 1000');
+        $this->store('last', 1, self::T - 1);
+        self::assertGreaterThan(0, $second->wait(self::T), '1000 of 1000');
+        $wait = $ceiling->wait(self::T);
+        self::assertTrue($wait >= 600 && $wait <= 660, "until the first row is an hour old ($wait)");
+        self::assertSame(0, $ceiling->wait(self::T + $wait));
+        // Minutes over two hours older than the newest row are dropped as new ones begin.
+        $this->store('later', 1, self::T + 7300);
+        $periods = (int) $this->pdo->query('SELECT COUNT(DISTINCT period) FROM new_row_counts')->fetchColumn();
+        self::assertLessThanOrEqual(2, $periods, 'only the last two hours are kept');
+        self::assertSame(0, $ceiling->wait(self::T + 7300));
     }
 
     public function testPostgresWritersTakeTurnsNearTheCeilingOnly(): void
@@ -188,6 +219,37 @@ final class ModerationTest extends TestCase
         $other->beginTransaction();
         self::assertSame(0, $second->admit(self::T), 'its turn');
         $other->rollBack();
+    }
+
+    public function testPostgresWritersCountTheirRowsWithoutWaitingForEachOther(): void
+    {
+        if (Database::isSqlite($this->pdo)) {
+            self::markTestSkipped('SQLite lets one writer in at a time anyway');
+        }
+        $other = Database::open(new Config(dsn: $this->config->dsn, dbPersistent: false));
+        $other->exec("SET lock_timeout = '300ms'");
+        $otherTable = new ScoreTable($other);
+        $this->pdo->beginTransaction();
+        $other->beginTransaction();
+        try {
+            // Two open transactions count rows of the same minute (of different scores, whose
+            // counts are rows of their own), each in a share of its own.
+            $this->store('first', 1, self::T);
+            $this->store('again', 1, self::T + 1);
+            $otherTable->record(new Submission('second', 2, '', 1, md5('second')), self::T + 2);
+            $other->commit();
+            $this->pdo->commit();
+        } finally {
+            foreach ([$this->pdo, $other] as $connection) {
+                if ($connection->inTransaction()) {
+                    $connection->rollBack();
+                }
+            }
+        }
+        self::assertSame(0, (new GlobalCeiling($this->pdo, 4))->wait(self::T + 3));
+        self::assertGreaterThan(0, (new GlobalCeiling($this->pdo, 3))->wait(self::T + 3), 'all three counted');
+        $shares = (int) $this->pdo->query('SELECT COUNT(*) FROM new_row_counts WHERE total > 0')->fetchColumn();
+        self::assertSame(2, $shares, 'one share per transaction');
     }
 
     public function testReachingTheCeilingIsLoggedOnceAnHour(): void
