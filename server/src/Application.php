@@ -129,12 +129,9 @@ final class Application
     private function admit(\PDO $pdo, Config $config, Submission $submission, string $address, string $network,
         int $now, bool $counting): ?Refusal
     {
-        $bans = new Bans($pdo);
-        if ($bans->isNameBanned($submission->player)) {
-            return new Refusal(Reason::NameBanned);
-        }
-        if ($bans->networkOf($address) !== null) {
-            return new Refusal(Reason::NetworkBanned);
+        $banned = (new Bans($pdo))->refusalFor($submission->player, $address);
+        if ($banned !== null) {
+            return new Refusal($banned);
         }
         $ceiling = new GlobalCeiling($pdo, $config->maxNewPerHour);
         $wait = $counting ? $ceiling->admit($now) : $ceiling->wait($now);

@@ -71,6 +71,29 @@ final class Bans
         return $statement->rowCount() > 0;
     }
 
+    /**
+     * Why a new result under this name from this address is refused (a banned name before a
+     * banned network), or null: one query for both, as every new result asks.
+     */
+    public function refusalFor(string $name, string $address): ?Reason
+    {
+        $statement = $this->pdo->prepare(
+            "SELECT '' AS network FROM banned_names WHERE name_key = ? UNION ALL SELECT network FROM banned_networks"
+        );
+        $statement->execute([self::nameKey($name)]);
+        $networks = $statement->fetchAll(\PDO::FETCH_COLUMN);
+        if (in_array('', $networks, true)) {
+            return Reason::NameBanned;
+        }
+        foreach ($networks as $text) {
+            $network = Network::parse((string) $text);
+            if ($network !== null && $network->contains($address)) {
+                return Reason::NetworkBanned;
+            }
+        }
+        return null;
+    }
+
     /** The banned network that holds this client address, or null. */
     public function networkOf(string $address): ?string
     {

@@ -70,7 +70,14 @@ final class RateLimit
         if ($this->perHour <= 0) {
             return;
         }
-        $this->pdo->prepare('DELETE FROM submission_attempts WHERE at <= ?')->execute([$now - self::WINDOW]);
-        $this->pdo->prepare('INSERT INTO submission_attempts (client, at) VALUES (?, ?)')->execute([$client, $now]);
+        if (Database::isSqlite($this->pdo)) {
+            $this->pdo->prepare('DELETE FROM submission_attempts WHERE at <= ?')->execute([$now - self::WINDOW]);
+            $this->pdo->prepare('INSERT INTO submission_attempts (client, at) VALUES (?, ?)')->execute([$client, $now]);
+            return;
+        }
+        // One round trip to PostgreSQL for both.
+        $this->pdo->prepare(
+            'WITH aged AS (DELETE FROM submission_attempts WHERE at <= ?) INSERT INTO submission_attempts (client, at) VALUES (?, ?)'
+        )->execute([$now - self::WINDOW, $client, $now]);
     }
 }

@@ -95,19 +95,18 @@ final class ScoreTable
      */
     public function rowWithRank(int $id): ?array
     {
-        $statement = $this->pdo->prepare('SELECT id, player, score, submitted_at FROM scores WHERE id = ? AND hidden = 0');
-        $statement->execute([$id]);
-        $row = $statement->fetch();
-        if ($row === false) {
-            return null;
-        }
         // The shown rows with a higher score, from the counts per score, and those with the same
-        // score stored before it, from the index of the shown rows by (score, id).
-        $higher = $this->pdo->prepare('SELECT COALESCE(SUM(total), 0) FROM score_counts WHERE score > ?');
-        $higher->execute([$row['score']]);
-        $equal = $this->pdo->prepare('SELECT COUNT(*) FROM scores WHERE hidden = 0 AND score = ? AND id < ?');
-        $equal->execute([$row['score'], $id]);
-        return self::typed($row, (int) $higher->fetchColumn() + (int) $equal->fetchColumn() + 1);
+        // score stored before it, from the index of the shown rows by (score, id): one statement.
+        $statement = $this->pdo->prepare(
+            'SELECT id, player, score, submitted_at,
+                (SELECT COALESCE(SUM(total), 0) FROM score_counts WHERE score > s.score)
+                + (SELECT COUNT(*) FROM scores AS e WHERE e.hidden = 0 AND e.score = s.score AND e.id < s.id) AS ahead
+             FROM scores AS s WHERE id = ? AND hidden = 0'
+        );
+        $statement->execute([$id]);
+        $row = $statement->fetch(PDO::FETCH_ASSOC);
+        $statement->closeCursor();
+        return $row === false ? null : self::typed($row, (int) $row['ahead'] + 1);
     }
 
     /**

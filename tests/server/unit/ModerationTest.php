@@ -13,6 +13,7 @@ use SixDice\Server\Database;
 use SixDice\Server\GlobalCeiling;
 use SixDice\Server\Network;
 use SixDice\Server\PersonalData;
+use SixDice\Server\Reason;
 use SixDice\Server\Schema;
 use SixDice\Server\ScoreTable;
 use SixDice\Server\Submission;
@@ -129,6 +130,21 @@ final class ModerationTest extends TestCase
         self::assertFalse($bans->unbanNetwork(Network::parse('198.51.100.0/25')), 'only the network banned');
         self::assertTrue($bans->unbanNetwork(Network::parse('198.51.100.0/24')));
         self::assertNull($bans->networkOf('198.51.100.250'));
+    }
+
+    public function testANewResultAsksForBothBansAtOnceTheNameFirst(): void
+    {
+        $bans = new Bans($this->pdo);
+        self::assertNull($bans->refusalFor('Eva', '198.51.100.1'), 'no bans');
+        $bans->banNetwork(Network::parse('198.51.100.0/24'), self::T);
+        $bans->banNetwork(Network::parse('2001:db8:bad::/48'), self::T);
+        self::assertSame(Reason::NetworkBanned, $bans->refusalFor('Eva', '198.51.100.1'));
+        self::assertSame(Reason::NetworkBanned, $bans->refusalFor('Eva', '2001:db8:bad::7'));
+        self::assertNull($bans->refusalFor('Eva', '198.51.101.1'));
+        $bans->banName('Žrout', self::T);
+        self::assertSame(Reason::NameBanned, $bans->refusalFor(' ŽROUT ', '198.51.100.1'), 'the name before the network');
+        self::assertSame(Reason::NameBanned, $bans->refusalFor('žrout', '203.0.113.1'));
+        self::assertNull($bans->refusalFor('Eva', '203.0.113.1'));
     }
 
     public function testTheCeilingCountsTheWholeTablesLastHour(): void
