@@ -31,11 +31,13 @@ final class Database
         $sqlite = str_starts_with($config->dsn, 'sqlite:');
         if ($sqlite) {
             $file = substr($config->dsn, strlen('sqlite:'));
-            self::makeFolderFor($file);
             $options[PDO::ATTR_TIMEOUT] = 10; // seconds a writer waits for another's lock
             $key = $config->dbPersistent ? self::sqliteConnectionKey($file) : null;
             if ($key !== null) {
                 $options[PDO::ATTR_PERSISTENT] = $key;
+            } else {
+                // A file with an identity has its folder; only a new file may need one.
+                self::makeFolderFor($file);
             }
         } else {
             // Seconds to wait for a PostgreSQL server that does not answer (libpq's
