@@ -94,9 +94,18 @@ if ($step === 'answers') {
     $twice = (int) $pdo->query(
         'SELECT COUNT(*) FROM (SELECT 1 FROM scores GROUP BY check_value, rand HAVING COUNT(*) > 1) AS d'
     )->fetchColumn();
-    $figures['consistent'] = $wrong === 0 && $twice === 0;
+    // The hourly ceiling's counts per minute agree with the rows of the minutes it keeps.
+    $minutes = (int) $pdo->query(
+        'SELECT COUNT(*) FROM (SELECT submitted_at / 60 AS period, COUNT(*) AS n FROM scores
+             WHERE submitted_at / 60 >= (SELECT MAX(submitted_at) / 60 - 120 FROM scores) GROUP BY submitted_at / 60) AS r
+         FULL OUTER JOIN (SELECT period, SUM(total) AS total FROM new_row_counts
+             WHERE period >= (SELECT MAX(submitted_at) / 60 - 120 FROM scores) GROUP BY period HAVING SUM(total) <> 0) AS c
+             ON c.period = r.period
+         WHERE r.n IS NULL OR c.total IS NULL OR r.n <> c.total'
+    )->fetchColumn();
+    $figures['consistent'] = $wrong === 0 && $twice === 0 && $minutes === 0;
     if (!$figures['consistent']) {
-        $problems[] = "$wrong scores counted wrongly, $twice submissions stored twice";
+        $problems[] = "$wrong scores counted wrongly, $minutes minutes counted wrongly, $twice submissions stored twice";
     }
 }
 $figures['problems'] = $problems;
