@@ -2,21 +2,17 @@
 // files are fetched with a loading bar, then the game runs on the canvas until its farewell.
 // SPDX-FileCopyrightText: 2026 The Six Dice authors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/MessageLoop.h"
-#include "game/Clock.h"
 #include "media/Services.h"
-#include "platform/DataFiles.h"
 #include "platform/web/DataFileProgress.h"
 #include "platform/web/LoadingBar.h"
 #include "platform/web/PageChoices.h"
+#include "platform/web/PageGame.h"
 #include "ui/LanguageTexts.h"
-#include "ui/uMain.h"
 
 #include <cstdlib>
 #include <cstring>
 #include <emscripten.h>
 #include <string>
-#include <vector>
 
 // The page turns into its plain "thanks for playing" state in the game's last language.
 EM_JS(void, sixdice_page_farewell, (const char* language), {
@@ -28,12 +24,6 @@ EM_JS(void, sixdice_page_farewell, (const char* language), {
 namespace {
 
 using namespace sixdice;
-
-constexpr const char* kFontFiles[] = {"Lato-Black.ttf", "DejaVuSans-Bold.ttf", "DejaVuSans.ttf"};
-
-std::string GraphicsFile(const std::string& language) {
-    return language == "CZ" ? "grafika_cz.zrk" : "grafika_en.zrk";
-}
 
 std::string Argument(int argc, char** argv, const char* prefix) {
     const std::size_t length = std::strlen(prefix);
@@ -73,34 +63,10 @@ int main(int argc, char** argv) {
             graphics.Present();
         });
 
-    // What the first frame needs comes first, with the bar: the settings, the chosen language's
-    // pictures and the sounds. The settings file may not change the language the page chose, so
-    // they come in one go.
-    platform::AwaitDataFiles({ui::SettingsFileName, GraphicsFile(choices.language), "zvuky.zrk"});
-
-    game::SystemClock clock;
-    ui::Tmain tmain(
-        services,
-        [&choices](const std::string& fileName, ui::SettingsLines& lines) {
-            return platform::web::LoadPageSettings(fileName, choices, lines);
-        },
-        clock);
-    if (auto failure = tmain.FormCreate()) {
-        services.messageBox().ShowError(*failure);
-        sixdice_page_farewell(choices.language.c_str());
-        return 1;
-    }
-    services.window().Show();
-    // The fonts, the other language's pictures and the e-mail form's background come quietly
-    // meanwhile; whatever needs one of them first waits for it.
-    std::vector<std::string> later(std::begin(kFontFiles), std::end(kFontFiles));
-    later.push_back(GraphicsFile(choices.language == "CZ" ? "EN" : "CZ"));
-    later.push_back("email.bmp");
-    platform::PrefetchDataFiles(later);
-    app::RunMessageLoop(tmain, services);
-
-    const bool czech = tmain.CurrentLanguage() == ui::Language::Czech;
+    // The game ends before its services: nothing of it may reach them once they are shut down.
+    const platform::web::PageGameEnd end = platform::web::PlayInPage(services, choices);
+    platform::web::SetDataFileProgress({});
     started.services.reset();
-    sixdice_page_farewell(czech ? "CZ" : "EN");
-    return 0;
+    sixdice_page_farewell(end.language.c_str());
+    return end.exitCode;
 }

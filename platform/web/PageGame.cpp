@@ -1,0 +1,54 @@
+// The game as the page plays it: the data files in the order the first frame needs them, then the
+// desktop program's start-up and message loop.
+// SPDX-FileCopyrightText: 2026 The Six Dice authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/web/PageGame.h"
+
+#include "app/MessageLoop.h"
+#include "game/Clock.h"
+#include "platform/DataFiles.h"
+#include "ui/uMain.h"
+
+#include <iterator>
+#include <vector>
+
+namespace sixdice::platform::web {
+namespace {
+
+constexpr const char* kFontFiles[] = {"Lato-Black.ttf", "DejaVuSans-Bold.ttf", "DejaVuSans.ttf"};
+
+std::string GraphicsFile(const std::string& language) {
+    return language == "CZ" ? "grafika_cz.zrk" : "grafika_en.zrk";
+}
+
+} // namespace
+
+PageGameEnd PlayInPage(media::Services& services, const PageChoices& choices) {
+    // What the first frame needs comes first, with the bar: the settings, the chosen language's
+    // pictures and the sounds. The settings file may not change the language the page chose, so
+    // they come in one go.
+    AwaitDataFiles({ui::SettingsFileName, GraphicsFile(choices.language), "zvuky.zrk"});
+
+    game::SystemClock clock;
+    ui::Tmain tmain(
+        services,
+        [&choices](const std::string& fileName, ui::SettingsLines& lines) {
+            return LoadPageSettings(fileName, choices, lines);
+        },
+        clock);
+    if (auto failure = tmain.FormCreate()) {
+        services.messageBox().ShowError(*failure);
+        return {1, choices.language};
+    }
+    services.window().Show();
+    // The fonts, the other language's pictures and the e-mail form's background come quietly
+    // meanwhile; whatever needs one of them first waits for it.
+    std::vector<std::string> later(std::begin(kFontFiles), std::end(kFontFiles));
+    later.push_back(GraphicsFile(choices.language == "CZ" ? "EN" : "CZ"));
+    later.push_back("email.bmp");
+    PrefetchDataFiles(later);
+    app::RunMessageLoop(tmain, services);
+    return {0, tmain.CurrentLanguage() == ui::Language::Czech ? "CZ" : "EN"};
+}
+
+} // namespace sixdice::platform::web
