@@ -145,9 +145,17 @@
         let keyTyped = false;
         window.addEventListener("keydown", () => { keyTyped = false; }, true);
         window.addEventListener("keypress", () => { keyTyped = true; }, true);
+        // The game is usually asleep in its wait when text comes: a plain call of its export
+        // with a string of its own heap leaves that wait alone (ccall would take the sleep for
+        // one of this call's and hold on to its stack space until the game ends).
         const forward = (text) => {
             if (text && module.calledRun) {
-                module.ccall("sixdice_text_input", null, ["string"], [text]);
+                const utf8 = module.allocateUTF8(text);
+                try {
+                    module._sixdice_text_input(utf8);
+                } finally {
+                    module._free(utf8);
+                }
             }
         };
         box.addEventListener("beforeinput", (event) => {
