@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 # tools/web-stage on the tests' own page: hashed names that follow the content, the manifest and
 # the page pointing at them, style moved out of the HTML, precompressed copies that decode to
-# their files, a second staging that leaves nothing stale, and the pages it refuses.
+# their files (also those taken over from the folder staged before), a second staging that leaves
+# nothing stale, and the pages it refuses.
 # SPDX-FileCopyrightText: 2026 The Six Dice authors
 # SPDX-License-Identifier: GPL-3.0-or-later
 import gzip
@@ -116,8 +117,7 @@ class Staging(unittest.TestCase):
                                 text=True)
         self.assertEqual((result.returncode, "an icon is" in result.stderr), (1, True))
 
-    def test_copies_decode_to_their_files_and_only_where_they_help(self):
-        manifest = self.stage()
+    def assert_copies_decode(self):
         for root, _, files in os.walk(self.dest):
             for name in files:
                 if name.endswith((".gz", ".br")):
@@ -131,9 +131,20 @@ class Staging(unittest.TestCase):
                         decoded = gzip.decompress(packed) if suffix == ".gz" else subprocess.run(
                             ["brotli", "-dc"], input=packed, capture_output=True, check=True).stdout
                         self.assertEqual(decoded, original, full + suffix)
-        wasm = os.path.join(self.dest, manifest["scripts"]["sixdice.wasm"])
+
+    def test_copies_decode_to_their_files_and_only_where_they_help(self):
+        manifest = self.stage()
+        self.assert_copies_decode()
+        # Staged again over the first folder, whose copies are taken where the bytes are the same:
+        # a changed file (and the manifest that names it) gets copies of its new bytes.
+        with open(os.path.join(self.source, "sixdice.wasm"), "ab") as f:
+            f.write(b"\0" * 64)
+        changed = self.stage()
+        self.assertNotEqual(changed["scripts"]["sixdice.wasm"], manifest["scripts"]["sixdice.wasm"])
+        self.assert_copies_decode()
+        wasm = os.path.join(self.dest, changed["scripts"]["sixdice.wasm"])
         self.assertTrue(os.path.exists(wasm + ".gz") and os.path.exists(wasm + ".br"))
-        music = os.path.join(self.dest, manifest["files"]["hudba/menu.ogg"]["url"])
+        music = os.path.join(self.dest, changed["files"]["hudba/menu.ogg"]["url"])
         self.assertFalse(os.path.exists(music + ".gz") or os.path.exists(music + ".br"))
 
     def test_pages_the_policy_would_break_are_refused_and_nothing_is_published(self):
