@@ -21,6 +21,16 @@ if(SIXDICE_SANITIZE)
     link_libraries(sixdice_lsan_suppressions)
 endif()
 
+# The browser build's compiler launcher (from its toolchain file) sets emcc's environment. When
+# ccache is asked for (./run-tests does), emcc runs its clang through it: ccache does not know emcc
+# itself, and the launcher's place is taken.
+if(EMSCRIPTEN AND "$ENV{CMAKE_CXX_COMPILER_LAUNCHER}" MATCHES "(^|/)ccache$")
+    foreach(language IN ITEMS C CXX)
+        list(APPEND CMAKE_${language}_COMPILER_LAUNCHER
+             "EM_COMPILER_WRAPPER=$ENV{CMAKE_CXX_COMPILER_LAUNCHER}")
+    endforeach()
+endif()
+
 # Emscripten leaves C++ exceptions uncatchable unless asked. The list-file reader reports damaged
 # files by throwing inside its parser, so it catches them as on the desktop (media/listfile).
 # Nothing else catches: the game's own code is compiled without, since calls wrapped for
