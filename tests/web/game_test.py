@@ -336,6 +336,9 @@ def play_through(run, browser, server, language):
     game.tab.wait("/Díky za hru|Thanks for playing/.test(document.body.innerText)"
                   " && document.querySelector('a[href]') !== null", timeout=20,
                   what="the page's thanks with the link to play again")
+    # The game's canvas (black once the game has closed it) is gone from the page.
+    if game.tab.evaluate("getComputedStyle(document.getElementById('canvas')).display") != "none":
+        raise Failure("the canvas still shows after the farewell")
     with open(os.path.join(run.shots, f"{language}-after-exit.png"), "wb") as f:
         f.write(game.tab.screenshot())
     game.tab.close()
@@ -407,7 +410,19 @@ def check_file_faults(run, browser):
                 if time.monotonic() > deadline:
                     raise Failure(f"a {fault} {plain} was not reported: {browser.console()}")
                 time.sleep(0.1)
-            shot = game.snap(f"error-{fault}")
+            # The box comes once its fonts have been fetched, over the loading bar meanwhile; the
+            # bar's screen has a few colours (felt and gold), the box's text and icon hundreds.
+            deadline = time.monotonic() + 15
+            while True:
+                shot = game.snap(f"error-{fault}")
+                colours = int(subprocess.run(["identify", "-format", "%k", shot], capture_output=True,
+                                             text=True, check=True).stdout)
+                if colours > 200:
+                    break
+                if time.monotonic() > deadline:
+                    raise Failure(f"the error box about a {fault} {plain} was never drawn (see {shot})")
+                game.shot_number -= 1
+                time.sleep(0.2)
             menu = os.path.join(run.work, "menu-CZ.png")
             run.pictures("image", game.graphics, "0", menu)
             if run.pictures("compare", menu, shot) == 0:
