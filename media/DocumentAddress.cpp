@@ -28,6 +28,26 @@ bool Unreserved(unsigned char c) {
     return std::isalnum(c) || c == '-' || c == '.' || c == '_' || c == '~';
 }
 
+// Windows separates folders with a backslash as well as "/"; a URL knows only "/".
+std::string WithForwardSlashes(std::string path) {
+    for (char& c : path) {
+        if (c == '\\')
+            c = '/';
+    }
+    return path;
+}
+
+// "C:/..." names a folder from a drive's root; "C:rules.htm" (relative to the drive's current
+// folder) does not.
+bool StartsWithDrive(const std::string& path) {
+    return path.size() >= 3 && std::isalpha(static_cast<unsigned char>(path[0])) &&
+           path[1] == ':' && path[2] == '/';
+}
+
+bool IsAbsolute(const std::string& path) {
+    return (!path.empty() && path.front() == '/') || StartsWithDrive(path);
+}
+
 } // namespace
 
 std::string PercentEncodePath(const std::string& path) {
@@ -50,19 +70,19 @@ std::string PercentEncodePath(const std::string& path) {
 std::string DocumentAddress(const std::string& address, const std::string& workingFolder) {
     if (HasScheme(address))
         return address;
-    std::string path = address;
-    for (char& c : path) {
-        if (c == '\\')
-            c = '/';
-    }
-    if (path.empty() || path.front() != '/') {
-        std::string base = workingFolder;
+    std::string path = WithForwardSlashes(address);
+    if (!IsAbsolute(path)) {
+        std::string base = WithForwardSlashes(workingFolder);
         if (base.empty() || base.back() != '/')
             base += '/';
         while (path.starts_with("./"))
             path.erase(0, 2);
         path = base + path;
     }
+    // A Windows drive is written after a third slash with its colon kept ("file:///C:/Games/"),
+    // the form browsers and the Windows shell read as a local file.
+    if (StartsWithDrive(path))
+        return "file:///" + path.substr(0, 2) + PercentEncodePath(path.substr(2));
     return "file://" + PercentEncodePath(path);
 }
 

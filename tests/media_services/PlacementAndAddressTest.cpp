@@ -85,6 +85,17 @@ TEST(DocumentAddress, LocalDocumentsBecomeAbsoluteFileUrls) {
         << "a single letter before the colon is no scheme";
 }
 
+TEST(DocumentAddress, DocumentsOnAWindowsDriveKeepTheDriveAfterAThirdSlash) {
+    EXPECT_EQ(DocumentAddress("pravidla.htm", "C:\\Hry\\Šest kostek"),
+              "file:///C:/Hry/%C5%A0est%20kostek/pravidla.htm")
+        << "the working folder's backslashes are separators too";
+    EXPECT_EQ(DocumentAddress("rules.htm", "Z:\\tmp\\"), "file:///Z:/tmp/rules.htm");
+    EXPECT_EQ(DocumentAddress("D:\\docs\\rules.htm", "C:\\Hry"), "file:///D:/docs/rules.htm")
+        << "a path from a drive's root is already absolute";
+    EXPECT_EQ(DocumentAddress("C:rules.htm", "C:\\Hry"), "file:///C:/Hry/C%3Arules.htm")
+        << "a drive without its root names no folder of its own";
+}
+
 TEST(DocumentAddress, PercentEncodingOfReservedAndNonAsciiBytes) {
     EXPECT_EQ(PercentEncodePath("/a b/#?%&+é"), "/a%20b/%23%3F%25%26%2B%C3%A9");
     EXPECT_EQ(PercentEncodePath("/Az09-._~"), "/Az09-._~");
