@@ -152,8 +152,17 @@ std::optional<InputEvent> SdlEvents::Translate(const SDL_Event& e) {
         out.kind = EventKind::Terminate;
         return out;
     }
-    if (e.type == SDL_RENDER_TARGETS_RESET || e.type == SDL_RENDER_DEVICE_RESET) {
+    if (e.type == SDL_RENDER_DEVICE_RESET) {
+        // The device was lost with every texture: they are made anew and the game is told, as
+        // after a lost drawing surface.
         graphics_.RecreateTextures();
+        return std::nullopt;
+    }
+    if (e.type == SDL_RENDER_TARGETS_RESET) {
+        // Only textures drawn into by the renderer lose their contents; Direct3D resets its
+        // device so whenever the window changes size. The frame's texture is not one of them:
+        // it is shown again, and the game, which lost nothing, is not told.
+        graphics_.Repaint();
         return std::nullopt;
     }
     const std::optional<Uint32> windowId = WindowIdOf(e);

@@ -6,6 +6,7 @@
 #include "media/testing/PngFile.h"
 #include "tests/support/BuildPaths.h"
 
+#include <SDL.h>
 #include <filesystem>
 #include <unistd.h>
 
@@ -229,6 +230,29 @@ TEST_F(HeadlessGraphics, TheFirstRestoreFollowsShowingTheWindow) {
         s().events().WaitEvent(0);
     EXPECT_EQ(restores, 1) << "exactly one restore at start-up";
     EXPECT_EQ(At(0, 0), kFelt);
+}
+
+TEST_F(HeadlessGraphics, OnlyALostDeviceCountsAsARestoreNotARenderTargetReset) {
+    s().window().Show();
+    for (int i = 0; i < 5; ++i)
+        s().events().WaitEvent(0);
+    int restores = 0;
+    s().graphics().SetRestoreHandler([&] { ++restores; });
+    const auto push = [](Uint32 type) {
+        SDL_Event e{};
+        e.type = type;
+        ASSERT_EQ(SDL_PushEvent(&e), 1) << SDL_GetError();
+    };
+    // Direct3D resets its render targets whenever the window changes size: the screen shown
+    // (the highscore after the game's window shrank, say) must stay, not become the menu.
+    push(SDL_RENDER_TARGETS_RESET);
+    while (s().events().WaitEvent(0)) {
+    }
+    EXPECT_EQ(restores, 0) << "render targets reset";
+    push(SDL_RENDER_DEVICE_RESET);
+    while (s().events().WaitEvent(0)) {
+    }
+    EXPECT_EQ(restores, 1) << "device lost";
 }
 
 TEST_F(HeadlessGraphics, GoldenSceneOfImagesAndText) {
