@@ -13,6 +13,11 @@
 # goes to a real table instead: the table's server runs on a free port, the game's address reaches
 # headless Chromium through the real xdg-open and $BROWSER, and the row must be in the table's
 # database with the exact name and show highlighted in the browser's picture.
+# The same steps and checks serve another system's build of the game: SIXDICE_E2E_PLATFORM names a
+# file, sourced after the shared set-up, that redefines the few things that differ there (how the
+# working folder is filled, how the game is started, where the addresses it opens are recorded,
+# how the keyboard is readied for the letters typed) and may set `patience`, the factor by which
+# every wait is longer (1 here).
 #   playthrough.sh SIXDICE ASSET_DIR E2E_PICTURES E2E_DICE CZ|EN [SCALE]
 # SPDX-FileCopyrightText: 2026 The Six Dice authors
 # SPDX-License-Identifier: GPL-3.0-or-later
@@ -25,6 +30,42 @@ language=$5
 scale=${6:-1}
 
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+
+fail() {
+    echo "$*" >&2
+    [[ -f "$work/stderr.txt" ]] && sed 's/^/  game: /' "$work/stderr.txt" >&2
+    exit 1
+}
+
+# --- What another system's build may redefine.
+patience=1
+# fill_working_folder: the game's data files into "$work/run".
+fill_working_folder() {
+    copy_data_files "$assets" grafika_cz.zrk grafika_en.zrk zvuky.zrk hudba pravidla.htm \
+        rules.htm email.bmp
+}
+# record_opened_addresses RECORDER: the desktop's "open" becomes RECORDER, a program that writes
+# down every address it is handed instead of starting a browser or mail program. Here it goes
+# first on the game's PATH as xdg-open.
+record_opened_addresses() {
+    mkdir -p "$work/opener"
+    ln -s "$1" "$work/opener/xdg-open"
+    opener_path=$work/opener
+}
+opener_path=
+# prepare_keyboard TEXT...: readies the keyboard for the letters of the texts the test types. Here
+# nothing: xdotool puts a letter the keyboard lacks on a spare key while it types it.
+prepare_keyboard() { :; }
+# start_game: replaces the shell by the game, in its working folder with the clock and the
+# environment set.
+start_game() {
+    exec "$game" --scale "$scale"
+}
+platform=${SIXDICE_E2E_PLATFORM:-}
+if [[ -n $platform ]]; then
+    source "$platform"
+fi
+
 table=${SIXDICE_E2E_TABLE:-}
 if [[ -n $table ]]; then
     source "$table"
@@ -44,13 +85,14 @@ else
     name="Žofie Nová" name_in_address="%8Eofie%20Nov%E1"
 fi
 
+prepare_keyboard "$name" Dušan
+
 shots=${SIXDICE_E2E_SHOTS:-${TMPDIR:-/tmp}/sixdice-playthrough}/$language
 ((scale == 1)) || shots+="-x$scale"
 rm -rf "$shots"
 mkdir -p "$shots"
 
-copy_data_files "$assets" grafika_cz.zrk grafika_en.zrk zvuky.zrk hudba pravidla.htm rules.htm \
-    email.bmp
+fill_working_folder
 printf 'menu.ogg\r\nhra.ogg\r\n%s\r\n' "$language" >"$work/run/nastaveni.zrk"
 list_working_folder
 
@@ -59,18 +101,12 @@ CZ) graphics="$work/run/grafika_cz.zrk" caption="Šest kostek" rules=pravidla.ht
 EN) graphics="$work/run/grafika_en.zrk" caption="Six Dice" rules=rules.htm ;;
 esac
 
-fail() {
-    echo "$*" >&2
-    [[ -f "$work/stderr.txt" ]] && sed 's/^/  game: /' "$work/stderr.txt" >&2
-    exit 1
-}
-
-# The desktop's "open": a stand-in first on the game's PATH writes down every address it is
-# handed, instead of starting a browser or mail program.
+# The desktop's "open": a stand-in writes down every address it is handed.
 mkdir "$work/bin"
-printf '#!/bin/sh\nprintf "%%s\\n" "$1" >>"%s"\n' "$work/opened.txt" >"$work/bin/xdg-open"
-chmod +x "$work/bin/xdg-open"
+printf '#!/bin/sh\nprintf "%%s\\n" "$1" >>"%s"\n' "$work/opened.txt" >"$work/bin/recorder"
+chmod +x "$work/bin/recorder"
 : >"$work/opened.txt"
+[[ -n $table ]] || record_opened_addresses "$work/bin/recorder"
 
 # The clock the dice are thrown by: frozen at what the file says, re-read at every look.
 faketime_library=$(ls /usr/lib/*/faketime/libfaketime.so.1 2>/dev/null | head -n1 || true)
@@ -78,8 +114,16 @@ faketime_library=$(ls /usr/lib/*/faketime/libfaketime.so.1 2>/dev/null | head -n
 clock="$work/clock.txt"
 # Written whole and then renamed into place, so the game never reads a half-written file. The
 # half millisecond more keeps faketime's fraction, read as a binary number, in its millisecond.
+# The clock only goes forward, as a real one does: a time of day before the last one set is taken
+# on the next day. (A clock going back holds up a program that sleeps until a moment of the clock,
+# as Windows programs under Wine do.)
+clock_day=0 clock_last=
 set_clock() {
-    printf '2026-12-08 %s5\n' "$1" >"$clock.new"
+    if [[ -n $clock_last && "$1" < "$clock_last" ]]; then
+        clock_day=$((clock_day + 1))
+    fi
+    clock_last=$1
+    printf '%s %s5\n' "$(date -u -d "2026-12-08 + $clock_day days" +%F)" "$1" >"$clock.new"
     mv -f "$clock.new" "$clock"
 }
 set_clock 12:00:00.000
@@ -87,18 +131,18 @@ set_clock 12:00:00.000
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0:verify_asan_link_order=0"
 (
     cd "$work/run"
-    [[ -n $table ]] || export PATH="$work/bin:$PATH"
+    [[ -z $opener_path ]] || export PATH="$opener_path:$PATH"
     export SIXDICE_SCORE_SERVER=$score_server TZ=UTC
     export LD_PRELOAD="$faketime_library" FAKETIME_TIMESTAMP_FILE="$clock" FAKETIME_NO_CACHE=1 \
         FAKETIME_DONT_FAKE_MONOTONIC=1
-    exec "$game" --scale "$scale"
+    start_game
 ) >"$work/stdout.txt" 2>"$work/stderr.txt" &
 game_pid=$!
 
-find_window() { # NAME: the game's window with that caption
+find_window() { # NAME: the game's window on the screen with that caption
     local name=$1 candidate
-    for _ in $(seq 1 100); do
-        for candidate in $(xdotool search --pid "$game_pid" 2>/dev/null || true); do
+    for _ in $(seq 1 $((100 * patience))); do
+        for candidate in $(xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null || true); do
             if [[ "$(xdotool getwindowname "$candidate" 2>/dev/null)" == "$name" ]]; then
                 echo "$candidate"
                 return 0
@@ -125,7 +169,7 @@ snap() { # NAME: a screenshot of the main window, kept
 wait_for() {
     local what=$1
     shift
-    for _ in $(seq 1 50); do
+    for _ in $(seq 1 $((50 * patience))); do
         if grab "$window" "$work/now.png" && "$@" "$work/now.png" 2>/dev/null; then
             return 0
         fi
@@ -145,7 +189,7 @@ dice_shown() { "$pictures" dice "$7" "$graphics" "$1" "$2" "$3" "$4" "$5" "$6"; 
 window_size() { xwininfo -id "$window" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}'; }
 wait_size() { # WIDTHxHEIGHT in surface pixels
     local wanted="$((${1%x*} * scale))x$((${1#*x} * scale))"
-    for _ in $(seq 1 50); do
+    for _ in $(seq 1 $((50 * patience))); do
         [[ "$(window_size)" == "$wanted" ]] && return 0
         sleep 0.1
     done
@@ -162,6 +206,14 @@ click() { # X Y: move there, then a left click, as a player does
 }
 keys() { xdotool key --delay 40 "$@"; }
 typed() { xdotool type --delay 60 "$1"; }
+# opens COUNT: waits until the desktop was handed COUNT addresses in all (5 s at most; the check
+# of what they were comes at the end), so that each reaches it before the next is asked for.
+opens() {
+    for _ in $(seq 1 $((50 * patience))); do
+        (($(wc -l <"$work/opened.txt") >= $1)) && return 0
+        sleep 0.1
+    done
+}
 
 # The points a player clicks, per language (inside the buttons the artwork shows).
 if [[ $language == CZ ]]; then
@@ -188,9 +240,9 @@ if ((scale > 1)); then
         fail "the enlarged menu is not image 0 enlarged $scale times"
 fi
 if [[ -z $table ]]; then
-    click "${rules_link[@]}"
-    click "${online_table[@]}"
-    click "${author_mail[@]}"
+    click "${rules_link[@]}" && opens 1
+    click "${online_table[@]}" && opens 2
+    click "${author_mail[@]}" && opens 3
 fi
 
 # --- Player setup: three players, one removed again, names typed.
@@ -206,7 +258,7 @@ typed "$name"
 typed "x" # an eleventh character is refused
 click 310 $((box_top[2] + 10))
 keys ctrl+a
-typed "Dušan"
+typed Dušan
 snap setup
 click "${start[@]}"
 wait_size 547x448
@@ -255,8 +307,8 @@ write_cell 4 && next_turn && pass_turn
 throw_dice ...... 5 5 5 5 5 1 && write_cell 5 && next_turn && pass_turn
 throw_dice ...... 6 6 6 6 1 2 && write_cell 6 && next_turn
 if [[ -z $table ]]; then
-    click "${web_link_1[@]}"
-    click "${web_link_2[@]}"
+    click "${web_link_1[@]}" && opens 4
+    click "${web_link_2[@]}" && opens 5
 fi
 pass_turn
 throw_dice ...... 6 5 4 3 2 1 && write_cell 7 && next_turn && pass_turn
@@ -290,7 +342,7 @@ xdotool mousemove --window "$form" $(at 177 89) click 1
 if [[ -n $table ]]; then
     browser_wait 1 60 || fail "the submission did not reach the browser"
 else
-    for _ in $(seq 1 50); do
+    for _ in $(seq 1 $((50 * patience))); do
         grep -q savescore.php.*check= "$work/opened.txt" && break
         sleep 0.1
     done
@@ -302,13 +354,7 @@ wait_for "the menu again" menu_shown
 click "${exit_button[@]}"
 wait_for "the farewell picture" farewell_shown
 snap farewell
-status=0
-for _ in $(seq 1 100); do
-    kill -0 "$game_pid" 2>/dev/null || break
-    sleep 0.1
-done
-wait "$game_pid" || status=$?
-game_pid=
+wait_for_exit "$game_pid" $((10 * patience))
 [[ $status -eq 0 ]] || fail "the game ended with exit code $status"
 
 # --- What reached the browser, in order.
