@@ -40,16 +40,20 @@ if(SIXDICE_WITH_SDL AND TARGET sixdice_listfile)
     find_package(SDL2_mixer REQUIRED)
     find_package(SDL2_ttf REQUIRED)
     # The wait for events: SDL's own on the desktop, the page's event loop in the browser. Forms:
-    # windows of their own on the desktop, layers inside the one canvas in the browser.
+    # windows of their own on the desktop, layers inside the one canvas in the browser. The audio
+    # output: always on on the desktop, put to rest in silence in the browser.
     if(EMSCRIPTEN)
         set(event_wait "${CMAKE_SOURCE_DIR}/platform/web/EventWait.cpp")
         set(form_window "${CMAKE_SOURCE_DIR}/platform/web/FormWindow.cpp")
+        set(audio_output "${CMAKE_SOURCE_DIR}/platform/web/AudioOutput.cpp")
     else()
         set(event_wait "${CMAKE_CURRENT_LIST_DIR}/sdl/EventWait.cpp")
         set(form_window "${CMAKE_CURRENT_LIST_DIR}/sdl/SdlFormWindow.cpp")
+        set(audio_output "${CMAKE_CURRENT_LIST_DIR}/sdl/AudioOutput.cpp")
     endif()
     sixdice_library(sixdice_media_sdl
         SOURCES
+            ${audio_output}
             ${CMAKE_CURRENT_LIST_DIR}/sdl/FontCache.cpp
             ${event_wait}
             ${CMAKE_CURRENT_LIST_DIR}/sdl/FontLocator.cpp

@@ -4,6 +4,7 @@
 #include "media/sdl/SdlMusic.h"
 
 #include "media/listfile/RegularFile.h"
+#include "media/sdl/AudioOutput.h"
 
 #include <atomic>
 #include <cmath>
@@ -80,6 +81,7 @@ MediaError SdlMusic::Play() {
     Update();
     if (state_ == State::Playing)
         return std::nullopt;
+    WakeAudioOutput();
     if (state_ == State::Paused) {
         Mix_ResumeMusic();
         state_ = State::Playing;

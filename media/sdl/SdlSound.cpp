@@ -6,6 +6,7 @@
 #include "media/sdl/SdlSound.h"
 
 #include "media/WaveImage.h"
+#include "media/sdl/AudioOutput.h"
 #include "platform/Termination.h"
 
 #include <algorithm>
@@ -49,6 +50,7 @@ int SdlMixerBackend::Start(int sound, bool looped) {
     }
     if (free < 0)
         return -1;
+    WakeAudioOutput();
     const int channel = Mix_PlayChannel(free, chunk, looped ? -1 : 0);
     if (channel < 0)
         ReportSdlError("Mix_PlayChannel");
@@ -56,6 +58,7 @@ int SdlMixerBackend::Start(int sound, bool looped) {
 }
 
 void SdlMixerBackend::Restart(int channel, int sound, bool looped) {
+    WakeAudioOutput();
     if (Mix_PlayChannel(channel, chunks_.at(std::size_t(sound)), looped ? -1 : 0) < 0)
         ReportSdlError("Mix_PlayChannel");
 }

@@ -5,6 +5,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/sdl/EventWait.h"
 
+#include "media/sdl/AudioOutput.h"
 #include "media/sdl/FormLayers.h"
 
 #include <algorithm>
@@ -52,7 +53,10 @@ bool WaitForSdlEvent(SDL_Event& e, int milliseconds) {
         const Uint64 now = SDL_GetTicks64();
         if (now >= deadline)
             return false;
-        sixdice_wait_for_input(int(std::min<Uint64>(deadline - now, kLongestSleepMs)));
+        Uint64 sleep = std::min<Uint64>(deadline - now, kLongestSleepMs);
+        if (const std::optional<std::uint64_t> rest = RestAudioOutputIfSilent(now))
+            sleep = std::min<Uint64>(sleep, *rest);
+        sixdice_wait_for_input(int(sleep));
     }
 }
 

@@ -210,6 +210,12 @@ def play_through(run, browser, server, language):
     game.move(200, 290)
     game.wait_for("the menu without marks", *shows(0, 0, 0, 400, 300))
 
+    # The audio output's states from here on: it is put to rest in silence and woken for sounds
+    # (the browser runs a silent output's script for every buffer otherwise).
+    game.tab.evaluate("""window.__audioStates = [];
+        Module.SDL2.audioContext.addEventListener("statechange",
+            (event) => window.__audioStates.push(event.target.state));""")
+
     # Player setup: three players, one removed again, names typed with Czech letters.
     game.click(*new_game)
     game.wait_for("the player setup", *shows(6, 120, 180, 100, 50))
@@ -288,6 +294,9 @@ def play_through(run, browser, server, language):
         time.sleep(0.1)
     game.wait_for("the highscore", *shows(22, 0, 0, 400, 100))
     game.snap("highscore")
+    # The game's music ended with the game: nothing sounds on the highscore.
+    audio_at_rest(game, "the silent highscore screen")
+    rested = len(game.tab.evaluate("window.__audioStates"))
 
     # The e-mail form, drawn over the highscore in the same canvas (found by its picture): the
     # address typed into its box, its button sends.
@@ -330,6 +339,8 @@ def play_through(run, browser, server, language):
     # Back to the menu, and out with the farewell and the page's "play again".
     game.click(*back_to_menu)
     game.wait_for("the menu again", *shows(0, 200, 100, 60, 60))
+    if "running" not in game.tab.evaluate("window.__audioStates")[rested:]:
+        raise Failure("the audio output was not woken for the way back to the menu, which sounds")
     game.click(*exit_button)
     game.wait_for("the farewell picture", *shows(5, 0, 0, 400, 300))
     game.snap("farewell")
@@ -344,6 +355,12 @@ def play_through(run, browser, server, language):
     game.tab.close()
     print(f"play-through {language}: a whole game, the highscore, the e-mail form and the stored, "
           f"highlighted row {rows[0]}")
+
+
+def audio_at_rest(game, where):
+    """The game's audio context suspended once nothing has sounded for a moment."""
+    game.tab.wait("Module.SDL2.audioContext.state === 'suspended'", timeout=5,
+                  what=f"the audio output at rest in {where}")
 
 
 def wait_for_form(run, game, seconds=15):

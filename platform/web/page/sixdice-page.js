@@ -113,11 +113,13 @@
     }
 
     // Browsers start sound only after the player's first gesture; the game's audio context is
-    // resumed then, and the music that was waiting for it starts.
+    // resumed then, and the music that was waiting for it starts. A context the game put to rest
+    // in silence stays so: the game wakes it for its next sound.
     function resumeAudioOnGesture(module) {
         const resume = () => {
             const sdl = module.SDL2;
-            if (sdl && sdl.audioContext && sdl.audioContext.state === "suspended") {
+            const wanted = module.sixdiceAudioWanted !== false;
+            if (wanted && sdl && sdl.audioContext && sdl.audioContext.state === "suspended") {
                 sdl.audioContext.resume();
             }
         };
