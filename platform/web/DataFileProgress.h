@@ -8,10 +8,13 @@
 
 namespace sixdice::platform::web {
 
-// Called while AwaitDataFiles waits, with the bytes loaded and expected over every fetch so far;
-// `first` is true for the first call of a wait.
+// Where a wait for data files is: its first look, a later one, or its end (after at least one
+// look showed the bar; a wait for files already here shows nothing and ends nothing).
+enum class ProgressStep { First, Next, Done };
+
+// Called while AwaitDataFiles waits, with the bytes loaded and expected over every fetch so far.
 using ProgressPainter =
-    std::function<void(std::uint64_t loaded, std::uint64_t expected, bool first)>;
+    std::function<void(std::uint64_t loaded, std::uint64_t expected, ProgressStep step)>;
 
 void SetDataFileProgress(ProgressPainter painter);
 

@@ -74,13 +74,16 @@ void AwaitDataFiles(const std::vector<std::string>& names) {
         // Files that are here already show no bar at all.
         if (pending == 0 && first)
             return;
-        if (Painter()) {
-            Painter()(static_cast<std::uint64_t>(bytes[0]), static_cast<std::uint64_t>(bytes[1]),
-                      first);
-        }
+        const auto loaded = static_cast<std::uint64_t>(bytes[0]);
+        const auto expected = static_cast<std::uint64_t>(bytes[1]);
+        if (Painter())
+            Painter()(loaded, expected, first ? web::ProgressStep::First : web::ProgressStep::Next);
         first = false;
-        if (pending == 0)
+        if (pending == 0) {
+            if (Painter())
+                Painter()(loaded, expected, web::ProgressStep::Done);
             return;
+        }
         emscripten_sleep(kProgressIntervalMs);
     }
 }

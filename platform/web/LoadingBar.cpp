@@ -28,12 +28,18 @@ media::Rect LoadingBarBox(media::Size canvas) {
     return {(canvas.width - width) / 2, canvas.height * 3 / 4 - height / 2, width, height};
 }
 
+void ClearLoadingBar(media::Canvas& canvas) {
+    const media::Size size = canvas.CanvasSize();
+    canvas.ClearClip();
+    canvas.FillRect({0, 0, size.width, size.height}, look::kFelt);
+}
+
 void DrawLoadingBar(media::Canvas& canvas, std::uint64_t loaded, std::uint64_t expected,
                     bool clearFirst) {
     const media::Size size = canvas.CanvasSize();
-    canvas.ClearClip();
     if (clearFirst)
-        canvas.FillRect({0, 0, size.width, size.height}, look::kFelt);
+        ClearLoadingBar(canvas);
+    canvas.ClearClip();
     const media::Rect box = LoadingBarBox(size);
     look::DrawSunkenFrame(canvas, box);
     const media::Rect inside = look::Inset(box, 2);

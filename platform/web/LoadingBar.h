@@ -23,4 +23,7 @@ media::Rect LoadingBarBox(media::Size canvas);
 void DrawLoadingBar(media::Canvas& canvas, std::uint64_t loaded, std::uint64_t expected,
                     bool clearFirst);
 
+// Paints the felt over the whole canvas, bar and all.
+void ClearLoadingBar(media::Canvas& canvas);
+
 } // namespace sixdice::platform::web

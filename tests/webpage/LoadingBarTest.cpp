@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace sixdice::platform::web {
 namespace {
 
@@ -59,6 +61,19 @@ TEST(DrawLoadingBar, FillsWithGoldFromTheLeftOverTheFelt) {
     EXPECT_NE(at(left, middle), Word(look::kFelt));
     EXPECT_EQ(at(left + inside / 4, middle), Word(look::kFelt));
     EXPECT_EQ(at(left + inside - 1, middle), Word(look::kFelt));
+}
+
+TEST(ClearLoadingBar, LeavesNothingButTheFelt) {
+    media::testing::RecordingServices services;
+    media::Dialog& canvas = services.dialog();
+    ASSERT_EQ(canvas.Open("bar", {547, 448}), std::nullopt);
+    DrawLoadingBar(canvas, 1000, 1000, /*clearFirst=*/true);
+    ClearLoadingBar(canvas);
+    const media::Picture picture = canvas.Capture();
+    ASSERT_EQ(picture.pixels.size(), std::size_t(547) * 448);
+    const std::uint32_t felt = Word(media::widgets::look::kFelt);
+    EXPECT_EQ(std::count(picture.pixels.begin(), picture.pixels.end(), felt),
+              std::ptrdiff_t(picture.pixels.size()));
 }
 
 } // namespace
