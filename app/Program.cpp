@@ -9,16 +9,23 @@
 
 namespace sixdice::app {
 
-int RunGame(media::Services& services, const LoopOptions& options) {
+GameEnd PlayGame(media::Services& services, ui::SettingsLoader loadSettings,
+                 const std::function<void()>& afterShow, const LoopOptions& options) {
     game::SystemClock clock;
-    ui::Tmain tmain(services, &LoadSettingsFile, clock);
+    ui::Tmain tmain(services, std::move(loadSettings), clock);
     if (auto failure = tmain.FormCreate()) {
         services.messageBox().ShowError(*failure);
-        return 1;
+        return {1, tmain.CurrentLanguage()};
     }
     services.window().Show();
+    if (afterShow)
+        afterShow();
     RunMessageLoop(tmain, services, options);
-    return 0;
+    return {0, tmain.CurrentLanguage()};
+}
+
+int RunGame(media::Services& services, const LoopOptions& options) {
+    return PlayGame(services, &LoadSettingsFile, {}, options).exitCode;
 }
 
 } // namespace sixdice::app

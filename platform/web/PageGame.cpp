@@ -4,10 +4,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/web/PageGame.h"
 
-#include "app/MessageLoop.h"
-#include "game/Clock.h"
+#include "app/Program.h"
 #include "platform/DataFiles.h"
-#include "ui/uMain.h"
+#include "ui/SettingsLines.h"
 
 #include <iterator>
 #include <vector>
@@ -29,26 +28,22 @@ PageGameEnd PlayInPage(media::Services& services, const PageChoices& choices) {
     // they come in one go.
     AwaitDataFiles({ui::SettingsFileName, GraphicsFile(choices.language), "zvuky.zrk"});
 
-    game::SystemClock clock;
-    ui::Tmain tmain(
+    const app::GameEnd end = app::PlayGame(
         services,
         [&choices](const std::string& fileName, ui::SettingsLines& lines) {
             return LoadPageSettings(fileName, choices, lines);
         },
-        clock);
-    if (auto failure = tmain.FormCreate()) {
-        services.messageBox().ShowError(*failure);
-        return {1, choices.language};
-    }
-    services.window().Show();
-    // The fonts, the other language's pictures and the e-mail form's background come quietly
-    // meanwhile; whatever needs one of them first waits for it.
-    std::vector<std::string> later(std::begin(kFontFiles), std::end(kFontFiles));
-    later.push_back(GraphicsFile(choices.language == "CZ" ? "EN" : "CZ"));
-    later.push_back("email.bmp");
-    PrefetchDataFiles(later);
-    app::RunMessageLoop(tmain, services);
-    return {0, tmain.CurrentLanguage() == ui::Language::Czech ? "CZ" : "EN"};
+        [&choices] {
+            // The fonts, the other language's pictures and the e-mail form's background come
+            // quietly meanwhile; whatever needs one of them first waits for it.
+            std::vector<std::string> later(std::begin(kFontFiles), std::end(kFontFiles));
+            later.push_back(GraphicsFile(choices.language == "CZ" ? "EN" : "CZ"));
+            later.push_back("email.bmp");
+            PrefetchDataFiles(later);
+        });
+    if (!end.language)
+        return {end.exitCode, choices.language};
+    return {end.exitCode, *end.language == ui::Language::Czech ? "CZ" : "EN"};
 }
 
 } // namespace sixdice::platform::web
