@@ -89,12 +89,19 @@ final class Application
         try {
             $table = new ScoreTable($pdo = Database::open($config));
             $mine = null;
-            if ($submission !== null) {
-                // A replay is answered from the stored row without a write. Replays are rare, and
-                // on PostgreSQL the write transaction asks the same question first, so a storing
-                // request there goes straight to it (one round trip fewer for every new result);
-                // on SQLite a replay is answered without the write lock, also from a read-only file.
-                $id = $storing && !Database::isSqlite($pdo) ? null : $table->findReplay($submission->check, $submission->rand);
+            if ($submission !== null && $storing && !Database::isSqlite($pdo)) {
+                // PostgreSQL: the replay question, the admission, the new row and its rank in one
+                // call (replays are rare, so the call asks for them itself).
+                $address = ClientAddress::resolve($request->peer, $request->forwardedFor, $config->trustedProxies);
+                $mine = (new PostgresSubmission($pdo, $config))->store($submission, ($this->clock)(), $address,
+                    Network::keyOf($address, $config->ipv4Prefix, $config->ipv6Prefix));
+                if ($mine instanceof Refusal) {
+                    return $this->refuse($mine, $language, $json);
+                }
+            } elseif ($submission !== null) {
+                // A replay is answered from the stored row without a write: on SQLite without the
+                // write lock, also from a read-only file.
+                $id = $table->findReplay($submission->check, $submission->rand);
                 if ($id === null) {
                     $now = ($this->clock)();
                     $address = ClientAddress::resolve($request->peer, $request->forwardedFor, $config->trustedProxies);

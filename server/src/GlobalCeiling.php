@@ -109,9 +109,15 @@ final class GlobalCeiling
         );
         $statement->execute([$now, $now - self::WINDOW]);
         if ($statement->rowCount() > 0) {
-            error_log("sixdice-server: the table took {$this->perHour} new results within the last hour"
-                . " (max_new_per_hour); new ones are refused with 503 until the count falls"
-                . ' (said once an hour)');
+            self::logReached($this->perHour);
         }
+    }
+
+    /** The log's line when the ceiling starts refusing results (at most once an hour). */
+    public static function logReached(int $perHour): void
+    {
+        error_log("sixdice-server: the table took $perHour new results within the last hour"
+            . ' (max_new_per_hour); new ones are refused with 503 until the count falls'
+            . ' (said once an hour)');
     }
 }

@@ -56,6 +56,16 @@ final class Network
         return (string) (self::ofClient($address, $ipv4Prefix, $ipv6Prefix) ?? $address);
     }
 
+    /**
+     * The address in its one canonical form (an IPv4 address written as IPv6 as IPv4), or null
+     * when it is no IP address (a Unix socket's peer).
+     */
+    public static function canonicalAddress(string $address): ?string
+    {
+        $packed = self::pack($address);
+        return $packed === null ? null : (string) inet_ntop($packed);
+    }
+
     public function contains(string $address): bool
     {
         $packed = self::pack($address);

@@ -185,7 +185,112 @@ final class Schema
                     FOR EACH ROW EXECUTE FUNCTION scores_new_count()',
             ],
         ],
+        // A new result on PostgreSQL in one call and one round trip (PostgresSubmission): the
+        // replay question, both bans, the whole table's hourly ceiling, the rate limit's count,
+        // the new row and its rank, in the one transaction of the call. The function keeps its
+        // query plans for the life of the connection, which the workers keep open. It does what
+        // ScoreTable::submit with Application::admit does on SQLite; the numbers in it are
+        // GlobalCeiling's minutes (60 seconds, 61 in the window, taking turns within p_near of
+        // the ceiling) and RateLimit's hour.
+        6 => [
+            'sqlite' => [],
+            'pgsql' => [self::SUBMIT_RESULT],
+        ],
     ];
+
+    private const SUBMIT_RESULT = <<<'SQL'
+        CREATE FUNCTION submit_result(
+            p_player TEXT, p_score INTEGER, p_email TEXT, p_rand INTEGER, p_check TEXT,
+            p_now BIGINT, p_network TEXT, p_address TEXT, p_name_key TEXT,
+            p_rate_limit INTEGER, p_ceiling INTEGER, p_near INTEGER)
+        RETURNS TABLE (outcome TEXT, wait BIGINT, logged BOOLEAN, id BIGINT, player TEXT,
+            score INTEGER, submitted_at BIGINT, ahead BIGINT)
+        LANGUAGE plpgsql AS $$
+        #variable_conflict use_column
+        DECLARE
+            row_id BIGINT;
+            first_period BIGINT := p_now / 60 - 60;
+            counted BIGINT;
+            excess BIGINT;
+            recent BIGINT;
+            oldest BIGINT;
+            noted INTEGER;
+            minute RECORD;
+        BEGIN
+            SELECT s.id INTO row_id FROM scores AS s WHERE s.check_value = p_check AND s.rand = p_rand;
+            IF row_id IS NULL THEN
+                IF EXISTS (SELECT 1 FROM banned_names AS b WHERE b.name_key = p_name_key) THEN
+                    RETURN QUERY SELECT 'name_banned'::TEXT, 0::BIGINT, FALSE, NULL::BIGINT, NULL::TEXT,
+                        NULL::INTEGER, NULL::BIGINT, NULL::BIGINT;
+                    RETURN;
+                END IF;
+                IF p_address IS NOT NULL AND EXISTS (SELECT 1 FROM banned_networks AS b
+                        WHERE p_address::inet <<= b.network::inet) THEN
+                    RETURN QUERY SELECT 'network_banned'::TEXT, 0::BIGINT, FALSE, NULL::BIGINT, NULL::TEXT,
+                        NULL::INTEGER, NULL::BIGINT, NULL::BIGINT;
+                    RETURN;
+                END IF;
+                IF p_ceiling > 0 THEN
+                    SELECT COALESCE(SUM(c.total), 0) INTO counted FROM new_row_counts AS c
+                        WHERE c.period >= first_period;
+                    IF counted >= p_ceiling - p_near THEN
+                        -- Near the ceiling writers take turns, each counting what those before it stored.
+                        PERFORM pg_advisory_xact_lock(4344, 0);
+                        SELECT COALESCE(SUM(c.total), 0) INTO counted FROM new_row_counts AS c
+                            WHERE c.period >= first_period;
+                    END IF;
+                    IF counted >= p_ceiling THEN
+                        -- The wait: until the oldest minutes have left the window with enough rows.
+                        FOR minute IN SELECT c.period, SUM(c.total) AS total, SUM(SUM(c.total)) OVER () AS whole
+                                FROM new_row_counts AS c WHERE c.period >= first_period
+                                GROUP BY c.period ORDER BY c.period LOOP
+                            excess := COALESCE(excess, minute.whole - p_ceiling + 1) - minute.total;
+                            IF excess <= 0 THEN
+                                INSERT INTO server_notices AS n (kind, logged_at) VALUES ('ceiling', p_now)
+                                    ON CONFLICT (kind) DO UPDATE SET logged_at = excluded.logged_at
+                                    WHERE n.logged_at <= p_now - 3600;
+                                GET DIAGNOSTICS noted = ROW_COUNT;
+                                RETURN QUERY SELECT 'table_full'::TEXT, GREATEST(1, (minute.period + 61) * 60 - p_now),
+                                    noted > 0, NULL::BIGINT, NULL::TEXT, NULL::INTEGER, NULL::BIGINT, NULL::BIGINT;
+                                RETURN;
+                            END IF;
+                        END LOOP;
+                    END IF;
+                END IF;
+                IF p_rate_limit > 0 THEN
+                    -- One client's requests take turns, so that two in flight cannot pass the limit together.
+                    PERFORM pg_advisory_xact_lock(43, hashtext(p_network));
+                    SELECT COUNT(*), MIN(a.at) INTO recent, oldest FROM submission_attempts AS a
+                        WHERE a.client = p_network AND a.at > p_now - 3600;
+                    IF recent >= p_rate_limit THEN
+                        RETURN QUERY SELECT 'rate_limited'::TEXT, GREATEST(1, oldest + 3600 - p_now), FALSE,
+                            NULL::BIGINT, NULL::TEXT, NULL::INTEGER, NULL::BIGINT, NULL::BIGINT;
+                        RETURN;
+                    END IF;
+                    DELETE FROM submission_attempts AS a WHERE a.at <= p_now - 3600;
+                    INSERT INTO submission_attempts (client, at) VALUES (p_network, p_now);
+                END IF;
+                INSERT INTO scores AS s (player, score, email, rand, check_value, submitted_at, client_network)
+                    VALUES (p_player, p_score, p_email, p_rand, p_check, p_now, p_network)
+                    ON CONFLICT (check_value, rand) DO NOTHING
+                    RETURNING s.id INTO row_id;
+                IF row_id IS NULL THEN
+                    -- A copy that arrived at the same moment stored it first.
+                    SELECT s.id INTO row_id FROM scores AS s WHERE s.check_value = p_check AND s.rand = p_rand;
+                    IF row_id IS NULL THEN
+                        RAISE EXCEPTION 'a conflicting row vanished';
+                    END IF;
+                END IF;
+            END IF;
+            -- The row with the number of shown rows ahead of it (none for a hidden row).
+            RETURN QUERY SELECT 'stored'::TEXT, 0::BIGINT, FALSE, s.id, s.player, s.score, s.submitted_at,
+                CASE WHEN s.hidden = 0 THEN
+                    (SELECT COALESCE(SUM(c.total), 0) FROM score_counts AS c WHERE c.score > s.score)::BIGINT
+                    + (SELECT COUNT(*) FROM scores AS e WHERE e.hidden = 0 AND e.score = s.score AND e.id < s.id)
+                END
+                FROM scores AS s WHERE s.id = row_id;
+        END $$
+        SQL;
 
     public static function latestVersion(): int
     {

@@ -142,10 +142,11 @@ final class ScoreTable
     }
 
     /**
+     * A row of the table as the pages show it, from a row of the database and its rank.
      * @param array<string, mixed> $row
      * @return array{id:int, rank:int, player:string, score:int, submitted_at:int}
      */
-    private static function typed(array $row, int $rank): array
+    public static function typed(array $row, int $rank): array
     {
         return [
             'id' => (int) $row['id'],

@@ -102,7 +102,7 @@ touch "$mark"
 [[ $(stat -c '%U:%G %a' "$data") == "www-data:www-data 750" ]] || fail "the data folder is $(stat -c '%U:%G %a' "$data")"
 [[ ! -e $site_link && ! -e $pool_link ]] || fail "the package enabled its site or pool itself"
 grep -q "root $app/public;" "$site" || fail "the site does not serve $app/public"
-grep -q "open_basedir\] = $app:/etc/sixdice-server:$data" "$pool" || fail "the pool confines PHP elsewhere"
+grep -q "open_basedir\] = $data:/etc/sixdice-server:$app" "$pool" || fail "the pool confines PHP elsewhere"
 dpkg-deb -x "$deb" "$work/root"
 # The manual page describes every command the tool knows.
 zcat "$work/root/usr/share/man/man8/sixdice-table.8.gz" | sed 's/\\-/-/g' >"$work/sixdice-table.8"
