@@ -33,8 +33,9 @@ status=0
 SIXDICE_TEST_BASE_URL=$SERVER_BASE SIXDICE_TEST_DSN=$dsn SIXDICE_TEST_RATE_LIMIT=$limit \
     SIXDICE_TEST_MAX_NEW_PER_HOUR=$ceiling phpunit -c "$here/phpunit.xml" --testsuite http || status=$?
 if [[ $1 == postgres ]]; then
-    # The storage, page, operator tool and moderation tests once more, on PostgreSQL.
-    SIXDICE_TEST_DSN=$dsn phpunit -c "$here/phpunit.xml" --filter 'StorageTest|PagesTest|OperatorToolTest|ModerationTest' \
+    # The storage, page, operator tool and moderation tests once more, on PostgreSQL, and the
+    # single call that stores a result there.
+    SIXDICE_TEST_DSN=$dsn phpunit -c "$here/phpunit.xml" --filter 'StorageTest|PagesTest|OperatorToolTest|ModerationTest|PostgresSubmissionTest' \
         || status=$?
 fi
 # The dev server's own answers beside the table.
