@@ -19,6 +19,9 @@ final class Database
      */
     private const PREPARED_FETCH_MODE = PDO::FETCH_ASSOC;
 
+    /** Milliseconds a SQLite writer waits for another's lock before the request fails. */
+    public const SQLITE_BUSY_TIMEOUT_MS = 10_000;
+
     /** @var \WeakMap<PDO, SqliteWriter>|null the writer of each SQLite connection of this request */
     private static ?\WeakMap $writers = null;
 
@@ -31,7 +34,7 @@ final class Database
         $sqlite = str_starts_with($config->dsn, 'sqlite:');
         if ($sqlite) {
             $file = substr($config->dsn, strlen('sqlite:'));
-            $options[PDO::ATTR_TIMEOUT] = 10; // seconds a writer waits for another's lock
+            $options[PDO::ATTR_TIMEOUT] = intdiv(self::SQLITE_BUSY_TIMEOUT_MS, 1000); // seconds a writer waits for another's lock
             $key = $config->dbPersistent ? self::sqliteConnectionKey($file) : null;
             if ($key !== null) {
                 $options[PDO::ATTR_PERSISTENT] = $key;
@@ -61,7 +64,7 @@ final class Database
             return $pdo;
         }
         if ($sqlite) {
-            $pdo->exec('PRAGMA busy_timeout = 10000');
+            $pdo->exec('PRAGMA busy_timeout = ' . self::SQLITE_BUSY_TIMEOUT_MS);
             self::useWriteAheadLog($pdo);
             $pdo->exec('PRAGMA synchronous = ' . $config->sqliteSynchronous);
             // Checkpoints are the writers' (SqliteWriter), once per flush interval.

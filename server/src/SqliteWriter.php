@@ -11,7 +11,12 @@
 // commit). At most every `interval` seconds a writer copies the log into the database file
 // after its commit; that also puts everything committed so far on the disk, whatever the
 // synchronous setting. The first result after a quiet second is therefore on the disk before
-// it is answered.
+// it is answered. The writer flushes before it passes its turn on, so that no other commit
+// comes between, and waits a moment for the readers still on an older snapshot: the log is
+// then copied whole and the next writer starts it over. A checkpoint that never waits copies
+// only what every reader is done with, and under steady traffic some reader always holds the
+// log's end: the log would grow by every commit (tens of megabytes a minute) and never start
+// over.
 // SPDX-FileCopyrightText: 2026 The Six Dice authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
@@ -23,6 +28,13 @@ use PDO;
 
 final class SqliteWriter
 {
+    /**
+     * Milliseconds a flush waits for readers of an older snapshot (a page being read takes well
+     * under one): a long reader, such as the operator's tool listing a large table, holds the
+     * writers up no longer than this, and the flush copies what it can.
+     */
+    public const FLUSH_WAIT_MS = 100;
+
     /** @var resource|null */
     private $turn = null;
     private bool $flushDue = false;
@@ -58,22 +70,40 @@ final class SqliteWriter
         }
     }
 
-    /** After the commit or the rollback: the turn passes on, then the flush if one is due. */
+    /** After the commit or the rollback: the flush if one is due, then the turn passes on. */
     public function end(PDO $pdo, bool $committed): void
     {
+        if ($committed && $this->flushDue) {
+            $this->flushDue = false;
+            self::flush($pdo);
+        }
         if ($this->turn !== null) {
             flock($this->turn, LOCK_UN);
             fclose($this->turn);
             $this->turn = null;
         }
-        if ($committed && $this->flushDue) {
-            $this->flushDue = false;
+    }
+
+    /**
+     * Copies the log into the database file and flushes both to the disk. RESTART waits (up to
+     * FLUSH_WAIT_MS) until no reader needs the log any more, so that the next writer starts it
+     * from the beginning; when a reader takes longer, it copies what it can and the next flush
+     * goes on from there.
+     */
+    private static function flush(PDO $pdo): void
+    {
+        try {
+            $pdo->exec('PRAGMA busy_timeout = ' . self::FLUSH_WAIT_MS);
+            $pdo->query('PRAGMA wal_checkpoint(RESTART)')->fetchAll();
+        } catch (\PDOException $failure) {
+            // The result is committed; the next flush copies it.
+            error_log('sixdice-server: flushing the write-ahead log failed: ' . $failure->getMessage());
+        } finally {
             try {
-                // PASSIVE: copies what no reader still needs and never waits for anyone.
-                $pdo->query('PRAGMA wal_checkpoint(PASSIVE)')->fetchAll();
-            } catch (\PDOException $failure) {
-                // The result is committed; the next flush copies it.
-                error_log('sixdice-server: flushing the write-ahead log failed: ' . $failure->getMessage());
+                $pdo->exec('PRAGMA busy_timeout = ' . Database::SQLITE_BUSY_TIMEOUT_MS);
+            } catch (\PDOException) {
+                // Only a connection that is failing altogether refuses a setting; its next
+                // request fails and reports it.
             }
         }
     }

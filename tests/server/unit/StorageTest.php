@@ -269,6 +269,56 @@ final class StorageTest extends TestCase
         self::assertLessThan(200_000, filesize("$file-wal"));
     }
 
+    public function testAFlushWaitsBrieflyForReadersSoThatTheLogStartsOver(): void
+    {
+        if (!Database::isSqlite($this->pdo)) {
+            self::markTestSkipped('a SQLite matter');
+        }
+        $config = TestDatabase::config();
+        $file = substr($config->dsn, strlen('sqlite:'));
+        $pdo = Database::open($config);
+        $table = new ScoreTable($pdo);
+        $admitAll = static fn (): ?Refusal => null;
+        $submit = static function (string $name, bool $flush) use ($table, $file, $admitAll): void {
+            touch("$file-flushed", $flush ? time() - 5 : time() + 60);
+            $table->submit(new Submission($name, 1, '', 1, md5($name)), 1, '', $admitAll);
+        };
+        // The frames in the log (a checkpoint that copies nothing new and waits for no one says so).
+        $frames = static fn (): int => (int) (new PDO("sqlite:$file"))->query('PRAGMA wal_checkpoint(PASSIVE)')->fetch(PDO::FETCH_NUM)[1];
+
+        // A reader in another process holds an older snapshot until it is told to finish.
+        $code = '$p = new PDO("sqlite:" . $argv[1]); $p->beginTransaction(); $p->query("SELECT COUNT(*) FROM scores")->fetchAll();'
+            . ' echo "reading\n"; fgets(STDIN); usleep(20_000); $p->commit();';
+        $reader = proc_open([PHP_BINARY, '-r', $code, $file], [0 => ['pipe', 'r'], 1 => ['pipe', 'w']], $pipes);
+        self::assertSame("reading\n", fgets($pipes[1]));
+        for ($i = 0; $i < 20; ++$i) {
+            $submit("r$i", false);
+        }
+        $before = $frames();
+        self::assertGreaterThan(20, $before);
+        // The flush waits for the reader, which finishes 20 ms later: the whole log is copied
+        // and the next commit writes it from the beginning.
+        fwrite($pipes[0], "done\n");
+        fflush($pipes[0]);
+        $submit('flushed', true);
+        self::assertSame(0, proc_close($reader));
+        $submit('after', false);
+        self::assertLessThan($before, $frames(), 'the log started over');
+
+        // A reader that does not finish holds the writers up for a moment only, not for the busy
+        // timeout; the writer's connection keeps its busy timeout.
+        $long = new PDO("sqlite:$file");
+        $long->beginTransaction();
+        $long->query('SELECT COUNT(*) FROM scores')->fetchAll();
+        $submit('during', false);
+        $start = hrtime(true);
+        $submit('held', true);
+        self::assertLessThan(Database::SQLITE_BUSY_TIMEOUT_MS / 2, (hrtime(true) - $start) / 1e6);
+        self::assertSame(Database::SQLITE_BUSY_TIMEOUT_MS, (int) $pdo->query('PRAGMA busy_timeout')->fetchColumn());
+        $long->commit();
+        self::assertSame(24, $table->count());
+    }
+
     public function testWritersTakeTurnsAndEveryOneIsStored(): void
     {
         if (!Database::isSqlite($this->pdo)) {
