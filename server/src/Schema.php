@@ -196,11 +196,23 @@ final class Schema
             'sqlite' => [],
             'pgsql' => [self::SUBMIT_RESULT],
         ],
+        // The check value is compared as the column's own type (CHAR), so that the replay
+        // question walks the unique index instead of reading every row.
+        7 => [
+            'sqlite' => [],
+            'pgsql' => [
+                'DROP FUNCTION IF EXISTS submit_result(TEXT, INTEGER, TEXT, INTEGER, TEXT, BIGINT, TEXT, TEXT, TEXT,
+                    INTEGER, INTEGER, INTEGER)',
+                'DROP FUNCTION IF EXISTS submit_result(TEXT, INTEGER, TEXT, INTEGER, CHAR, BIGINT, TEXT, TEXT, TEXT,
+                    INTEGER, INTEGER, INTEGER)',
+                self::SUBMIT_RESULT,
+            ],
+        ],
     ];
 
     private const SUBMIT_RESULT = <<<'SQL'
         CREATE FUNCTION submit_result(
-            p_player TEXT, p_score INTEGER, p_email TEXT, p_rand INTEGER, p_check TEXT,
+            p_player TEXT, p_score INTEGER, p_email TEXT, p_rand INTEGER, p_check CHAR(32),
             p_now BIGINT, p_network TEXT, p_address TEXT, p_name_key TEXT,
             p_rate_limit INTEGER, p_ceiling INTEGER, p_near INTEGER)
         RETURNS TABLE (outcome TEXT, wait BIGINT, logged BOOLEAN, id BIGINT, player TEXT,

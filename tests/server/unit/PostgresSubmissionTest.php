@@ -75,6 +75,27 @@ final class PostgresSubmissionTest extends TestCase
             'a hidden row has no rank to show');
     }
 
+    public function testANewResultReadsNoTableWhole(): void
+    {
+        $this->pdo->exec("INSERT INTO scores (player, score, email, rand, check_value, submitted_at)
+            SELECT 'filler', n % 10000, '', n % 10000, md5(n::TEXT), 1 FROM generate_series(1, 5000) AS n");
+        $this->pdo->exec('ANALYZE scores');
+        // The scans this connection has made and not yet reported, counted before and after.
+        $scans = fn (): array => array_map('intval', $this->pdo->query(
+            "SELECT seq_scan, idx_scan FROM pg_stat_xact_user_tables WHERE relname = 'scores'")->fetch(PDO::FETCH_NUM));
+        $this->pdo->beginTransaction();
+        try {
+            $before = $scans();
+            self::assertIsArray($this->submitter()->store(self::submission('indexed', 700), self::T, '192.0.2.1', '192.0.2.1/32'));
+            self::assertIsArray($this->submitter()->store(self::submission('indexed', 700), self::T, '192.0.2.1', '192.0.2.1/32'));
+            $after = $scans();
+            self::assertSame($before[0], $after[0], 'the replay question and the rank walk indexes');
+            self::assertGreaterThan($before[1], $after[1]);
+        } finally {
+            $this->pdo->rollBack();
+        }
+    }
+
     public function testBannedNamesAndNetworksAreRefusedAsTheBansDecide(): void
     {
         $bans = new Bans($this->pdo);
