@@ -85,10 +85,17 @@ if ($step === 'answers') {
             $problems[] = "integrity check: {$figures['integrity']}";
         }
     }
-    // The counts per score agree with the rows; no (check value, random number) twice.
+    // The counts per score and per bucket of scores agree with the rows; no (check value,
+    // random number) twice.
     $wrong = (int) $pdo->query(
         'SELECT COUNT(*) FROM (SELECT score, COUNT(*) AS n FROM scores WHERE hidden = 0 GROUP BY score) AS r
          FULL OUTER JOIN (SELECT score, total FROM score_counts WHERE total <> 0) AS c ON c.score = r.score
+         WHERE r.n IS NULL OR c.total IS NULL OR r.n <> c.total'
+    )->fetchColumn();
+    $wrong += (int) $pdo->query(
+        'SELECT COUNT(*) FROM (SELECT score / 128 AS bucket, COUNT(*) AS n FROM scores WHERE hidden = 0 GROUP BY score / 128) AS r
+         FULL OUTER JOIN (SELECT bucket, SUM(total) AS total FROM score_bucket_counts GROUP BY bucket HAVING SUM(total) <> 0) AS c
+             ON c.bucket = r.bucket
          WHERE r.n IS NULL OR c.total IS NULL OR r.n <> c.total'
     )->fetchColumn();
     $twice = (int) $pdo->query(

@@ -66,12 +66,16 @@ if (Database::isSqlite($pdo)) {
     $pdo->beginTransaction();
     $pdo->exec('DELETE FROM score_counts');
     $pdo->exec('INSERT INTO score_counts (score, total) SELECT score, COUNT(*) FROM scores WHERE hidden = 0 GROUP BY score');
+    $pdo->exec('DELETE FROM score_bucket_counts');
+    $pdo->exec('INSERT INTO score_bucket_counts (bucket, shard, total)
+        SELECT score / 128, 0, COUNT(*) FROM scores WHERE hidden = 0 GROUP BY score / 128');
     $pdo->exec('ALTER TABLE scores ENABLE TRIGGER scores_counted');
     $pdo->exec('ALTER TABLE scores ENABLE TRIGGER scores_new_counted');
     $pdo->commit();
     // What autovacuum does a little later: the index-only scans need the visibility map.
     $pdo->exec('VACUUM ANALYZE scores');
     $pdo->exec('VACUUM ANALYZE score_counts');
+    $pdo->exec('VACUUM ANALYZE score_bucket_counts');
 }
 $filled = (hrtime(true) - $start) / 1e9;
 

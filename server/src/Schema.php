@@ -208,10 +208,76 @@ final class Schema
                 self::SUBMIT_RESULT,
             ],
         ],
+        // How many shown rows each bucket of 128 scores holds (score / 128), kept by triggers like
+        // the counts per score: a row's rank adds up at most a hundred buckets above its own and
+        // the scores above it within its bucket, instead of the count of every higher score (up
+        // to ten thousand of them). Integer division keeps the buckets in the order of their
+        // scores, so every score of a higher bucket is higher. On PostgreSQL the table is locked
+        // while the buckets are first counted, so that no result stored meanwhile is missed, and
+        // a bucket is counted in shares (below).
+        8 => [
+            'sqlite' => [
+                'CREATE TABLE score_bucket_counts (bucket INTEGER PRIMARY KEY, total INTEGER NOT NULL)',
+                'INSERT INTO score_bucket_counts (bucket, total)
+                    SELECT score / 128, COUNT(*) FROM scores WHERE hidden = 0 GROUP BY score / 128',
+                'CREATE TRIGGER scores_bucket_counted_in AFTER INSERT ON scores WHEN NEW.hidden = 0 BEGIN
+                    INSERT INTO score_bucket_counts (bucket, total) VALUES (NEW.score / 128, 1)
+                        ON CONFLICT (bucket) DO UPDATE SET total = total + 1;
+                 END',
+                'CREATE TRIGGER scores_bucket_counted_out AFTER DELETE ON scores WHEN OLD.hidden = 0 BEGIN
+                    UPDATE score_bucket_counts SET total = total - 1 WHERE bucket = OLD.score / 128;
+                 END',
+                'CREATE TRIGGER scores_bucket_recounted_out AFTER UPDATE OF score, hidden ON scores WHEN OLD.hidden = 0 BEGIN
+                    UPDATE score_bucket_counts SET total = total - 1 WHERE bucket = OLD.score / 128;
+                 END',
+                'CREATE TRIGGER scores_bucket_recounted_in AFTER UPDATE OF score, hidden ON scores WHEN NEW.hidden = 0 BEGIN
+                    INSERT INTO score_bucket_counts (bucket, total) VALUES (NEW.score / 128, 1)
+                        ON CONFLICT (bucket) DO UPDATE SET total = total + 1;
+                 END',
+            ],
+            'pgsql' => [
+                'LOCK TABLE scores IN SHARE ROW EXCLUSIVE MODE',
+                'CREATE TABLE score_bucket_counts (
+                    bucket INTEGER NOT NULL, shard INTEGER NOT NULL, total BIGINT NOT NULL,
+                    PRIMARY KEY (bucket, shard)) WITH (fillfactor = 50)',
+                'INSERT INTO score_bucket_counts (bucket, shard, total)
+                    SELECT score / 128, 0, COUNT(*) FROM scores WHERE hidden = 0 GROUP BY score / 128',
+                // Writers run side by side, and a bucket's count is held by the writer that
+                // changed it until its commit: a new row is counted in the share of the minute
+                // its transaction holds for the hourly ceiling (new_row_counts), which no other
+                // open transaction holds, so that writers of neighbouring scores never wait for
+                // each other.
+                'CREATE OR REPLACE FUNCTION scores_count() RETURNS trigger LANGUAGE plpgsql AS $$
+                 DECLARE
+                    share INTEGER := 0;
+                 BEGIN
+                    IF TG_OP IN (\'DELETE\', \'UPDATE\') AND OLD.hidden = 0 THEN
+                        UPDATE score_counts SET total = total - 1 WHERE score = OLD.score;
+                        UPDATE score_bucket_counts AS c SET total = c.total - 1
+                            WHERE (c.bucket, c.shard) = (SELECT d.bucket, d.shard FROM score_bucket_counts AS d
+                                WHERE d.bucket = OLD.score / 128 AND d.total > 0 ORDER BY d.shard LIMIT 1);
+                    END IF;
+                    IF TG_OP IN (\'INSERT\', \'UPDATE\') AND NEW.hidden = 0 THEN
+                        INSERT INTO score_counts (score, total) VALUES (NEW.score, 1)
+                            ON CONFLICT (score) DO UPDATE SET total = score_counts.total + 1;
+                        WHILE share < 64 AND NOT pg_try_advisory_xact_lock(4345, share) LOOP
+                            share := share + 1;
+                        END LOOP;
+                        IF share = 64 THEN
+                            share := pg_backend_pid() % 64;
+                        END IF;
+                        INSERT INTO score_bucket_counts AS c (bucket, shard, total) VALUES (NEW.score / 128, share, 1)
+                            ON CONFLICT (bucket, shard) DO UPDATE SET total = c.total + 1;
+                    END IF;
+                    RETURN NULL;
+                 END $$',
+                self::SUBMIT_RESULT,
+            ],
+        ],
     ];
 
     private const SUBMIT_RESULT = <<<'SQL'
-        CREATE FUNCTION submit_result(
+        CREATE OR REPLACE FUNCTION submit_result(
             p_player TEXT, p_score INTEGER, p_email TEXT, p_rand INTEGER, p_check CHAR(32),
             p_now BIGINT, p_network TEXT, p_address TEXT, p_name_key TEXT,
             p_rate_limit INTEGER, p_ceiling INTEGER, p_near INTEGER)
@@ -294,10 +360,13 @@ final class Schema
                     END IF;
                 END IF;
             END IF;
-            -- The row with the number of shown rows ahead of it (none for a hidden row).
+            -- The row with the number of shown rows ahead of it (none for a hidden row), as
+            -- ScoreTable::rowWithRank counts them.
             RETURN QUERY SELECT 'stored'::TEXT, 0::BIGINT, FALSE, s.id, s.player, s.score, s.submitted_at,
                 CASE WHEN s.hidden = 0 THEN
-                    (SELECT COALESCE(SUM(c.total), 0) FROM score_counts AS c WHERE c.score > s.score)::BIGINT
+                    (SELECT COALESCE(SUM(b.total), 0) FROM score_bucket_counts AS b WHERE b.bucket > s.score / 128)::BIGINT
+                    + (SELECT COALESCE(SUM(c.total), 0) FROM score_counts AS c WHERE c.score > s.score
+                        AND c.score < s.score + 256 AND c.score / 128 = s.score / 128)::BIGINT
                     + (SELECT COUNT(*) FROM scores AS e WHERE e.hidden = 0 AND e.score = s.score AND e.id < s.id)
                 END
                 FROM scores AS s WHERE s.id = row_id;

@@ -95,11 +95,15 @@ final class ScoreTable
      */
     public function rowWithRank(int $id): ?array
     {
-        // The shown rows with a higher score, from the counts per score, and those with the same
-        // score stored before it, from the index of the shown rows by (score, id): one statement.
+        // The shown rows with a higher score: those of the higher buckets of 128 scores, from the
+        // counts per bucket, and those above it within its own bucket (which spans less than 256
+        // scores), from the counts per score; then those with the same score stored before it,
+        // from the index of the shown rows by (score, id): one statement.
         $statement = $this->pdo->prepare(
             'SELECT id, player, score, submitted_at,
-                (SELECT COALESCE(SUM(total), 0) FROM score_counts WHERE score > s.score)
+                (SELECT COALESCE(SUM(total), 0) FROM score_bucket_counts WHERE bucket > s.score / 128)
+                + (SELECT COALESCE(SUM(total), 0) FROM score_counts
+                    WHERE score > s.score AND score < s.score + 256 AND score / 128 = s.score / 128)
                 + (SELECT COUNT(*) FROM scores AS e WHERE e.hidden = 0 AND e.score = s.score AND e.id < s.id) AS ahead
              FROM scores AS s WHERE id = ? AND hidden = 0'
         );

@@ -28,7 +28,7 @@ final class TestDatabase
     public static function empty(\PDO $pdo): void
     {
         $pdo->exec('DELETE FROM scores');
-        foreach (['submission_attempts', 'banned_names', 'banned_networks', 'server_notices', 'score_counts', 'new_row_counts'] as $table) {
+        foreach (['submission_attempts', 'banned_names', 'banned_networks', 'server_notices', 'score_counts', 'score_bucket_counts', 'new_row_counts'] as $table) {
             $pdo->exec("DELETE FROM $table");
         }
     }

@@ -214,6 +214,33 @@ final class StorageTest extends TestCase
         }
     }
 
+    public function testRanksAgreeWithTheOrderedTableWithinAndAcrossBucketsOfScores(): void
+    {
+        // Scores on both sides of the buckets' edges (128, 256, ...), several in one bucket,
+        // equal ones, the lowest and the highest, some hidden.
+        $scores = [0, 1, 127, 128, 129, 200, 255, 256, 257, 383, 384, 1000, 10740, 128, 255, 0, 10740, 130];
+        $ids = [];
+        foreach ($scores as $i => $score) {
+            $ids[] = $this->store("b$i", $score, $i);
+        }
+        foreach ([2, 8, 13] as $hidden) {
+            $this->table->setHidden($ids[$hidden], true);
+        }
+        $this->pdo->exec('UPDATE scores SET score = 250 WHERE id = ' . $ids[5]);
+        $this->table->delete($ids[11]);
+        $expected = [];
+        foreach ($this->table->top(1000) as $row) {
+            $expected[$row['id']] = $row['rank'];
+        }
+        self::assertCount(count($scores) - 4, $expected);
+        foreach ($ids as $i => $id) {
+            self::assertSame($expected[$id] ?? null, $this->table->rowWithRank($id)['rank'] ?? null, "row $i ({$scores[$i]})");
+        }
+        $buckets = $this->pdo->query('SELECT bucket, SUM(total) FROM score_bucket_counts GROUP BY bucket HAVING SUM(total) <> 0 ORDER BY bucket')
+            ->fetchAll(PDO::FETCH_KEY_PAIR);
+        self::assertEquals([0 => 3, 1 => 6, 2 => 2, 3 => 1, 83 => 2], $buckets);
+    }
+
     public function testAKeptSqliteConnectionIsPreparedOnceAndLeftForAnotherFile(): void
     {
         if (!Database::isSqlite($this->pdo)) {
