@@ -38,8 +38,9 @@ void DrawLoadingBar(media::Canvas& canvas, std::uint64_t loaded, std::uint64_t e
                     bool clearFirst) {
     const media::Size size = canvas.CanvasSize();
     if (clearFirst)
-        ClearLoadingBar(canvas);
-    canvas.ClearClip();
+        ClearLoadingBar(canvas); // which also lifts the clip
+    else
+        canvas.ClearClip();
     const media::Rect box = LoadingBarBox(size);
     look::DrawSunkenFrame(canvas, box);
     const media::Rect inside = look::Inset(box, 2);

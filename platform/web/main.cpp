@@ -59,25 +59,24 @@ int main(int argc, char** argv) {
     // Before the game's first picture the bar stands alone on the felt, and goes again when the
     // files are in: whatever comes next (the menu or an error box) is shown on a clean felt.
     // Later waits draw it over the game's picture, which the game redraws once they are over.
-    bool barAlone = false;
     int barFrames = 0; // frames the bar presented: until the game presents one, the bar is alone
-    platform::web::SetDataFileProgress(
-        [&graphics, &barAlone, &barFrames](std::uint64_t loaded, std::uint64_t expected,
-                                           platform::web::ProgressStep step) {
-            using platform::web::ProgressStep;
-            if (step == ProgressStep::First)
-                barAlone = graphics.PresentCount() == barFrames;
-            if (step == ProgressStep::Done) {
-                if (!barAlone)
-                    return;
-                platform::web::ClearLoadingBar(graphics);
-            } else {
-                platform::web::DrawLoadingBar(graphics, loaded, expected,
-                                              step == ProgressStep::First && barAlone);
-            }
-            graphics.Present();
-            ++barFrames;
-        });
+    platform::web::SetDataFileProgress([&graphics, &barFrames](std::uint64_t loaded,
+                                                               std::uint64_t expected,
+                                                               platform::web::ProgressStep step) {
+        using platform::web::ProgressStep;
+        // The game waits while the bar is drawn, so nothing else presents during one wait.
+        const bool barAlone = graphics.PresentCount() == barFrames;
+        if (step == ProgressStep::Done) {
+            if (!barAlone)
+                return;
+            platform::web::ClearLoadingBar(graphics);
+        } else {
+            platform::web::DrawLoadingBar(graphics, loaded, expected,
+                                          step == ProgressStep::First && barAlone);
+        }
+        graphics.Present();
+        ++barFrames;
+    });
 
     // The game ends before its services: nothing of it may reach them once they are shut down.
     const platform::web::PageGameEnd end = platform::web::PlayInPage(services, choices);
